@@ -1,0 +1,134 @@
+#include "app/MainFrame.h"
+
+#include "app/BoardWidget.h"
+#include "app/MainMenu.h"
+#include "app/PuzzleState.h"
+#include "platform/PictureLoader.h"
+#include "puzzle/BoardView.h"
+#include "resources/CommandIds.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+CMainFrame::CMainFrame(PuzzleState& state, Services services)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      state_(state), services_(std::move(services)), board_(new BoardWidget(surface_, this)) {
+    setWindowTitle(QStringLiteral("Quadrillo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrillo.png")));
+    setCentralWidget(board_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    board_->onExpose = [this] { DrawBoard(state_, surface_); };
+    board_->onLeftPress = [this](int x, int y) { OnBoardClick(x, y); };
+
+    commands_.Add(ID_FILE_EXIT, &CMainFrame::OnClose);
+    commands_.Add(ID_VIEW_JUMBLE, &CMainFrame::OnJumble);
+    commands_.Add(ID_VIEW_GRID, &CMainFrame::OnGrid);
+    commands_.Add(ID_VIEW_SOLVE, &CMainFrame::OnSolve);
+    actions_ = BuildMainMenu(
+        *menuBar(), [this](int id) { return commands_.Has(id); },
+        [this](int id) { DispatchCommand(id); });
+    if (QAction* grid = Action(ID_VIEW_GRID)) {
+        grid->setCheckable(true);
+        // The check mark follows gridOn whenever the menu opens.
+        connect(qobject_cast<QMenu*>(grid->parent()), &QMenu::aboutToShow, this,
+                [this] { UpdateGridCheck(); });
+        UpdateGridCheck();
+    }
+
+    SetClientSize(ClientSizeAtCreation());
+    move(100, 100);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QSize CMainFrame::ClientSizeAtCreation() const {
+    const int n = state_.dimension;
+    return {n * TileWidthFor(n), n * TileHeightFor(n)};
+}
+
+// One pixel wider and taller than the board, as the window has always grown.
+QSize CMainFrame::ClientSizeAfterResize() const {
+    return ClientSizeAtCreation() + QSize(1, 1);
+}
+
+void CMainFrame::SetClientSize(QSize size) {
+    surface_.Reset(size);
+    board_->setFixedSize(size);
+    adjustSize();
+}
+
+void CMainFrame::PaintBoard() {
+    DrawBoard(state_, surface_);
+    board_->ShowSurface();
+    ShowCompletionIfPending(state_, services_.messages);
+}
+
+void CMainFrame::ResizeToBoard() {
+    const QPoint outerTopLeft = pos();
+    hide();
+    SetClientSize(ClientSizeAfterResize());
+    move(outerTopLeft);
+    showNormal();
+    PaintBoard();
+}
+
+QString CMainFrame::LoadPuzzleBitmap(const QString& path) {
+    LoadedPicture picture = LoadPicture(path, {kPictureWidth, kPictureHeight});
+    state_.puzzleBitmap = std::move(picture.image);
+    return picture.reason;
+}
+
+void CMainFrame::OnBoardClick(int x, int y) {
+    ::OnBoardClick(state_, x, y, [this] { PaintBoard(); });
+}
+
+void CMainFrame::OnClose() {
+    // Quitting always quits: a temp.bmp that cannot be deleted is reported,
+    // not a trap.
+    const auto temp = services_.programDirectory.File("temp.bmp");
+    try {
+        if (FileExists(temp))
+            RemoveFile(temp);
+    } catch (const FileError& error) {
+        ReportFileError(error, services_.messages);
+    }
+    services_.postQuit();
+}
+
+void CMainFrame::OnJumble() {
+    JumbleCommand(state_, [this] { PaintBoard(); });
+}
+void CMainFrame::OnGrid() {
+    GridCommand(state_, [this] { PaintBoard(); });
+}
+void CMainFrame::OnSolve() {
+    SolveBoard(state_, [this] { PaintBoard(); });
+}
+
+void CMainFrame::DispatchCommand(int id) {
+    commands_.Dispatch(*this, id, services_.messages);
+    UpdateGridCheck();
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::UpdateGridCheck() {
+    if (QAction* grid = Action(ID_VIEW_GRID))
+        grid->setChecked(state_.gridOn);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The window stays; the exit procedure ends the program.
+    event->ignore();
+    OnClose();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/FileLayer.h"
+#include "platform/MessageBoxService.h"
+
+#include <map>
+
+inline void ReportFileError(const FileError& error, MessageBoxService& messages) {
+    messages.Show(QString::fromStdString(error.what()), QStringLiteral("Quadrillo"));
+}
+
+// One window's table from command id to member function. A file error ends
+// the command that met it and is reported once, here.
+template <class Window> class CommandTable {
+  public:
+    using Handler = void (Window::*)();
+
+    void Add(int id, Handler handler) { handlers_[id] = handler; }
+    bool Has(int id) const { return handlers_.contains(id); }
+
+    // False when the id has no handler.
+    bool Dispatch(Window& window, int id, MessageBoxService& messages) const {
+        const auto found = handlers_.find(id);
+        if (found == handlers_.end())
+            return false;
+        try {
+            (window.*(found->second))();
+        } catch (const FileError& error) {
+            ReportFileError(error, messages);
+        }
+        return true;
+    }
+
+  private:
+    std::map<int, Handler> handlers_;
+};

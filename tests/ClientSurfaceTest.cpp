@@ -1,0 +1,67 @@
+#include "platform/ClientSurface.h"
+#include "TestPictures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int CountColour(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+TEST(ClientSurface, StartsWhiteAndCopiesExactly) {
+    ClientSurface surface({40, 30});
+    EXPECT_EQ(CountColour(surface.Image(), ClientSurface::kWhite), 40 * 30);
+
+    const QImage picture = CoordinatePicture(50, 50);
+    surface.CopyRect(picture, 7, 9, 5, 4, 2, 3);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x >= 2 && x < 7 && y >= 3 && y < 7;
+            ASSERT_EQ(surface.Image().pixel(x, y),
+                      inside ? CoordinatePixel(x + 5, y + 6) : ClientSurface::kWhite)
+                << x << "," << y;
+        }
+}
+
+TEST(ClientSurface, CopiesAreClippedAndMissingSourceIsWhite) {
+    ClientSurface surface({20, 20});
+    const QImage picture = CoordinatePicture(10, 10);
+    // Hangs over the surface's right and bottom edges, and the picture's.
+    surface.CopyRect(picture, 5, 5, 30, 30, 12, 12);
+    EXPECT_EQ(surface.Image().pixel(12, 12), CoordinatePixel(5, 5));
+    EXPECT_EQ(surface.Image().pixel(16, 16), CoordinatePixel(9, 9));
+    EXPECT_EQ(surface.Image().pixel(17, 16), ClientSurface::kWhite);
+    // Negative destinations move the source with them.
+    surface.CopyRect(picture, 0, 0, 4, 4, -2, -1);
+    EXPECT_EQ(surface.Image().pixel(0, 0), CoordinatePixel(2, 1));
+    EXPECT_EQ(surface.Image().pixel(1, 2), CoordinatePixel(3, 3));
+    EXPECT_EQ(surface.Image().pixel(2, 0), ClientSurface::kWhite);
+
+    // Copying from no picture at all paints white over what was there.
+    surface.CopyRect(QImage(), 0, 0, 20, 20, 0, 0);
+    EXPECT_EQ(CountColour(surface.Image(), ClientSurface::kWhite), 400);
+}
+
+TEST(ClientSurface, LinesPaintTheFirstPixelAndNotTheLast) {
+    const QRgb red = 0xffff0000;
+    ClientSurface surface({10, 10});
+    surface.Line({2, 1}, {6, 1}, red);
+    surface.Line({8, 8}, {8, 3}, red); // upwards
+    surface.Line({5, 5}, {5, 5}, red); // zero length paints nothing
+    EXPECT_EQ(CountColour(surface.Image(), red), 4 + 5);
+    for (int x = 2; x < 6; ++x)
+        EXPECT_EQ(surface.Image().pixel(x, 1), red);
+    EXPECT_EQ(surface.Image().pixel(6, 1), ClientSurface::kWhite);
+    EXPECT_EQ(surface.Image().pixel(8, 8), red);
+    EXPECT_EQ(surface.Image().pixel(8, 3), ClientSurface::kWhite);
+    // Off-surface parts are dropped, not wrapped.
+    surface.Line({-5, 9}, {15, 9}, red);
+    EXPECT_EQ(CountColour(surface.Image(), red), 9 + 10);
+}

@@ -1,0 +1,212 @@
+#include "app/MainFrame.h"
+#include "TestPictures.h"
+#include "app/BoardWidget.h"
+#include "app/PuzzleState.h"
+#include "platform/MessageBoxService.h"
+#include "resources/CommandIds.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+  protected:
+    void Open(int n) {
+        state.dimension = n;
+        UpdateTileGeometry(state);
+        JumbleBoard(state, 11);
+        state.puzzleBitmap = CoordinatePicture();
+        frame = std::make_unique<CMainFrame>(
+            state, CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
+                                        [this] { ++quits; }});
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    }
+
+    void Click(Cell cell) {
+        QTest::mouseClick(&frame->Board(), Qt::LeftButton, {},
+                          QPoint(cell.column * state.tileWidth + state.tileWidth / 2,
+                                 cell.row * state.tileHeight + state.tileHeight / 2));
+    }
+
+    // The pixel at the middle of a cell, as the window shows it.
+    QRgb ShownAt(Cell cell) const {
+        return frame->Board().grab().toImage().pixel(cell.column * state.tileWidth + 7,
+                                                     cell.row * state.tileHeight + 5);
+    }
+
+    std::filesystem::path TempBmp() const {
+        return std::filesystem::path(programDir.path().toStdString()) / "temp.bmp";
+    }
+
+    PuzzleState state;
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    int quits = 0;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+void WriteFile(const std::filesystem::path& file) {
+    std::ofstream(file) << "BM";
+}
+
+} // namespace
+
+TEST_F(MainFrameTest, TwoClicksSwapTwoTilesOnScreen) {
+    Open(5);
+    const QRgb a = ShownAt({1, 2}), b = ShownAt({4, 0});
+    const int tileA = state.board.At(1, 2), tileB = state.board.At(4, 0);
+    Click({1, 2});
+    EXPECT_EQ(state.selectedTile, tileA);
+    Click({4, 0});
+    EXPECT_EQ(state.board.At(1, 2), tileB);
+    EXPECT_EQ(state.board.At(4, 0), tileA);
+    EXPECT_EQ(state.selectedTile, -1);
+    EXPECT_EQ(ShownAt({1, 2}), b);
+    EXPECT_EQ(ShownAt({4, 0}), a);
+    EXPECT_EQ(frame->Board().cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(MainFrameTest, CompletionIsShownOnceAndSolveForMeShowsNone) {
+    Open(4);
+    frame->Action(ID_VIEW_SOLVE)->trigger();
+    EXPECT_TRUE(IsPuzzleSolved(state));
+    EXPECT_TRUE(messages.boxes.empty());
+
+    std::swap(state.board.At(0, 0), state.board.At(2, 3));
+    Click({0, 0});
+    Click({2, 3});
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0], (RecordingMessageBox::Box{"Puzzle complete!", "Congratulations"}));
+    EXPECT_EQ(ShownAt({0, 0}), CoordinatePixel(7, 5));
+
+    // Further paints, asked for by the program or the window system, say nothing more.
+    frame->Action(ID_VIEW_SOLVE)->trigger();
+    frame->Board().repaint();
+    EXPECT_EQ(messages.boxes.size(), 1u);
+}
+
+TEST_F(MainFrameTest, ShortcutsJumbleAndToggleTheGrid) {
+    Open(6);
+    SolveBoard(state, [] {});
+    QTest::keyClick(frame.get(), Qt::Key_J, Qt::ControlModifier);
+    EXPECT_FALSE(IsPuzzleSolved(state));
+    EXPECT_TRUE(state.gridLinesPending); // kept until the grid is on
+
+    QAction* grid = frame->Action(ID_VIEW_GRID);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_FALSE(grid->isChecked());
+    QTest::keyClick(frame.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(state.gridOn);
+    EXPECT_TRUE(grid->isChecked());
+    EXPECT_FALSE(state.gridLinesPending);
+    const QImage shown = frame->Board().grab().toImage();
+    EXPECT_EQ(shown.pixel(state.tileWidth, 200), ClientSurface::kWhite);
+    EXPECT_EQ(shown.pixel(200, state.tileHeight * 2), ClientSurface::kWhite);
+
+    QTest::keyClick(frame.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_FALSE(state.gridOn);
+    EXPECT_FALSE(grid->isChecked());
+}
+
+TEST_F(MainFrameTest, MenusHoldOnlyCommandsThatWork) {
+    Open(5);
+    QStringList shown;
+    for (QAction* menu : frame->menuBar()->actions()) {
+        shown << menu->text();
+        for (QAction* item : menu->menu()->actions())
+            shown << (item->isSeparator() ? QStringLiteral("-")
+                                          : item->text() + "|" + item->shortcut().toString());
+    }
+    EXPECT_EQ(shown, (QStringList{"&File", "E&xit|", "&View", "&Jumble|Ctrl+J", "&Grid|Ctrl+G", "-",
+                                  "Sol&ve for me|"}));
+    EXPECT_EQ(frame->windowTitle(), "Quadrillo");
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(MainFrameTest, ClientSizesAtCreationAndAfterResize) {
+    const QSize created[] = {{600, 372}, {600, 375}, {600, 372}, {595, 371},
+                             {600, 368}, {594, 369}, {600, 370}};
+    const QSize resized[] = {{601, 373}, {601, 376}, {601, 373}, {596, 372},
+                             {601, 369}, {595, 370}, {601, 371}};
+    for (int n = 4; n <= 10; ++n) {
+        Open(n);
+        EXPECT_EQ(frame->Board().size(), created[n - 4]) << "n=" << n;
+        EXPECT_EQ(frame->Surface().Size(), created[n - 4]);
+        frame->move(140, 90);
+        const QPoint outer = frame->pos();
+        frame->ResizeToBoard();
+        EXPECT_EQ(frame->Board().size(), resized[n - 4]) << "n=" << n;
+        EXPECT_EQ(frame->Surface().Size(), resized[n - 4]);
+        EXPECT_EQ(frame->pos(), outer);
+        EXPECT_TRUE(frame->isVisible());
+        frame.reset();
+    }
+}
+
+TEST_F(MainFrameTest, ExitDeletesOnlyTheProgramsTempBmpAndQuits) {
+    Open(5);
+    // A temp.bmp in the current directory is not the program's.
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    WriteFile(std::filesystem::path(elsewhere.path().toStdString()) / "temp.bmp");
+    WriteFile(TempBmp());
+
+    frame->Action(ID_FILE_EXIT)->trigger();
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(std::filesystem::exists(TempBmp()));
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath("temp.bmp")));
+    QDir::setCurrent(previous);
+
+    // No temp.bmp: the close box quits just the same, and the window stays
+    // until the loop ends.
+    frame->close();
+    EXPECT_EQ(quits, 2);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(MainFrameTest, ExitQuitsEvenWhenTempBmpCannotBeDeleted) {
+    Open(5);
+    // A non-empty directory opens for reading but cannot be removed, even by root.
+    std::filesystem::create_directory(TempBmp());
+    WriteFile(TempBmp() / "keep");
+    frame->close();
+    EXPECT_EQ(quits, 1);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.boxes[0].text.contains("temp.bmp"))
+        << messages.boxes[0].text.toStdString();
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("Could not delete"));
+}
+
+TEST_F(MainFrameTest, LoadingAPictureStretchesItOrLeavesNone) {
+    Open(5);
+    QImage small(60, 40, QImage::Format_RGB32);
+    small.fill(qRgb(10, 200, 30));
+    const QString file = programDir.filePath("small.png");
+    ASSERT_TRUE(small.save(file));
+    EXPECT_TRUE(frame->LoadPuzzleBitmap(file).isEmpty());
+    EXPECT_EQ(state.puzzleBitmap.size(), QSize(600, 375));
+    EXPECT_EQ(state.puzzleBitmap.pixel(599, 374), qRgb(10, 200, 30));
+
+    const QString reason = frame->LoadPuzzleBitmap(programDir.filePath("missing.bmp"));
+    EXPECT_TRUE(reason.contains("missing.bmp"));
+    EXPECT_TRUE(state.puzzleBitmap.isNull());
+    frame->PaintBoard();
+    EXPECT_EQ(ShownAt({2, 2}), ClientSurface::kWhite);
+}
