@@ -32,16 +32,17 @@ void ClientSurface::CopyRect(const QImage& picture, int sx, int sy, int w, int h
 
     const bool direct =
         picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
-    for (int row = 0; row < h; ++row) {
-        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(dy + row)) + dx;
+    // Columns of the source rectangle that lie inside the picture.
+    const int first = std::clamp(-sx, 0, w);
+    const int last = std::clamp(picture.width() - sx, first, w);
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* out = reinterpret_cast<QRgb*>(image_.bits()) + dy * stride + dx;
+    for (int row = 0; row < h; ++row, out += stride) {
         const int y = sy + row;
         if (y < 0 || y >= picture.height()) {
             std::fill(out, out + w, kWhite);
             continue;
         }
-        // Columns of the source rectangle that lie inside the picture.
-        const int first = std::clamp(-sx, 0, w);
-        const int last = std::clamp(picture.width() - sx, first, w);
         std::fill(out, out + first, kWhite);
         if (direct) {
             const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + sx;
@@ -54,19 +55,68 @@ void ClientSurface::CopyRect(const QImage& picture, int sx, int sy, int w, int h
     }
 }
 
-void ClientSurface::Plot(int x, int y, QRgb colour) {
-    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = colour;
+void ClientSurface::CopyRects(const QImage& picture, std::span<RectCopy> copies) {
+    const bool direct =
+        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
+    const auto inside = [&](const RectCopy& c) {
+        return direct && c.w > 0 && c.h > 0 && c.sx >= 0 && c.sy >= 0 && c.dx >= 0 && c.dy >= 0 &&
+               c.sx + c.w <= picture.width() && c.sy + c.h <= picture.height() &&
+               c.dx + c.w <= image_.width() && c.dy + c.h <= image_.height();
+    };
+    // Anything that needs clipping goes the careful way.
+    const auto clipped = std::partition(copies.begin(), copies.end(), inside);
+    for (auto copy = clipped; copy != copies.end(); ++copy)
+        CopyRect(picture, copy->sx, copy->sy, copy->w, copy->h, copy->dx, copy->dy);
+
+    // The rest straight from scanline to scanline.
+    if (copies.begin() == clipped)
+        return;
+    const qsizetype outStride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype inStride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* out = reinterpret_cast<QRgb*>(image_.bits());
+    const QRgb* in = reinterpret_cast<const QRgb*>(picture.constBits());
+    for (auto c = copies.begin(); c != clipped; ++c) {
+        QRgb* to = out + c->dy * outStride + c->dx;
+        const QRgb* from = in + c->sy * inStride + c->sx;
+        const std::size_t bytes = sizeof(QRgb) * c->w;
+        for (int row = 0; row < c->h; ++row, to += outStride, from += inStride)
+            std::memcpy(to, from, bytes);
+    }
 }
 
 void ClientSurface::Line(QPoint from, QPoint to, QRgb colour) {
+    QRgb* pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const int width = image_.width(), height = image_.height();
+    const auto plot = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            pixels[y * stride + x] = colour;
+    };
+
+    // Grid lines and outlines are all straight: fill them as spans.
+    if (from.y() == to.y() && from.y() >= 0 && from.y() < height) {
+        const int step = from.x() < to.x() ? 1 : -1;
+        const int a = std::clamp(step > 0 ? from.x() : to.x() + 1, 0, width);
+        const int b = std::clamp(step > 0 ? to.x() : from.x() + 1, a, width);
+        std::fill(pixels + from.y() * stride + a, pixels + from.y() * stride + b, colour);
+        return;
+    }
+    if (from.x() == to.x() && from.x() >= 0 && from.x() < width) {
+        const int a = std::clamp(from.y() < to.y() ? from.y() : to.y() + 1, 0, height);
+        const int b = std::clamp(from.y() < to.y() ? to.y() : from.y() + 1, a, height);
+        for (QRgb* pixel = pixels + a * stride + from.x(); pixel < pixels + b * stride;
+             pixel += stride)
+            *pixel = colour;
+        return;
+    }
+
     // Bresenham; the end point itself is left out.
     int x = from.x(), y = from.y();
     const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
     const int stepX = x < to.x() ? 1 : -1, stepY = y < to.y() ? 1 : -1;
     int error = dx + dy;
     while (x != to.x() || y != to.y()) {
-        Plot(x, y, colour);
+        plot(x, y);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include <span>
+
 // The window's client area as a persistent picture. Pixels that a paint does
 // not touch keep what an earlier paint left there.
 class ClientSurface {
@@ -22,6 +24,14 @@ class ClientSurface {
     // out white; pixels off the surface are dropped.
     void CopyRect(const QImage& picture, int sx, int sy, int w, int h, int dx, int dy);
 
+    // One rectangle of a batched copy.
+    struct RectCopy {
+        int sx, sy, w, h, dx, dy;
+    };
+    // Many copies from one picture whose destinations do not overlap, in one
+    // call; reorders `copies`.
+    void CopyRects(const QImage& picture, std::span<RectCopy> copies);
+
     // A one-pixel pen from `from` towards `to`: the first pixel is painted,
     // the last is not.
     void Line(QPoint from, QPoint to, QRgb colour = kWhite);
@@ -29,7 +39,5 @@ class ClientSurface {
     static constexpr QRgb kWhite = 0xffffffff;
 
   private:
-    void Plot(int x, int y, QRgb colour);
-
     QImage image_;
 };

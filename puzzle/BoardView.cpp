@@ -4,6 +4,8 @@
 #include "platform/ClientSurface.h"
 #include "platform/MessageBoxService.h"
 
+#include <array>
+
 namespace {
 
 // The outline lies in the gap pixels round the cell; its corners at the top
@@ -31,17 +33,20 @@ void DrawBoard(PuzzleState& state, ClientSurface& surface) {
     const int n = state.dimension, w = state.tileWidth, h = state.tileHeight;
     const bool gapped = state.gridOn && !IsPuzzleSolved(state);
 
+    // Each tile shows its home rectangle; with the gaps, its top-left part
+    // one pixel right and down.
+    std::array<ClientSurface::RectCopy, kMaxDimension * kMaxDimension> copies;
+    int count = 0;
     for (int column = 0; column < n; ++column) {
         for (int row = 0; row < n; ++row) {
             const int tile = state.board.At(column, row);
             const int sx = (tile % n) * w, sy = (tile / n) * h;
-            if (gapped) // the tile's top-left part, one pixel right and down
-                surface.CopyRect(state.puzzleBitmap, sx, sy, w - 1, h - 1, column * w + 1,
-                                 row * h + 1);
-            else
-                surface.CopyRect(state.puzzleBitmap, sx, sy, w, h, column * w, row * h);
+            copies[count++] =
+                gapped ? ClientSurface::RectCopy{sx, sy, w - 1, h - 1, column * w + 1, row * h + 1}
+                       : ClientSurface::RectCopy{sx, sy, w, h, column * w, row * h};
         }
     }
+    surface.CopyRects(state.puzzleBitmap, std::span(copies.data(), count));
     if (gapped) {
         Outline(surface, state.firstCell, w, h);
         Outline(surface, state.secondCell, w, h);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 int CountColour(const QImage& image, QRgb colour) {
@@ -64,4 +66,16 @@ TEST(ClientSurface, LinesPaintTheFirstPixelAndNotTheLast) {
     // Off-surface parts are dropped, not wrapped.
     surface.Line({-5, 9}, {15, 9}, red);
     EXPECT_EQ(CountColour(surface.Image(), red), 9 + 10);
+}
+
+TEST(ClientSurface, BatchedCopiesMatchSingleCopies) {
+    const QImage picture = CoordinatePicture(30, 30);
+    std::vector<ClientSurface::RectCopy> copies = {
+        {0, 0, 5, 5, 10, 10}, {20, 20, 15, 15, 0, 0}, {3, 4, 6, 2, 18, 17}, {1, 1, 4, 4, -2, 14}};
+    ClientSurface one({20, 20}), batch({20, 20});
+    for (const auto& c : copies)
+        one.CopyRect(picture, c.sx, c.sy, c.w, c.h, c.dx, c.dy);
+    batch.CopyRects(picture, copies);
+    EXPECT_EQ(batch.Image(), one.Image());
+    EXPECT_EQ(batch.Image().pixel(12, 13), CoordinatePixel(2, 3));
 }
