@@ -1,6 +1,7 @@
 // A full program repaint at the finest grid with the grid on, against a plain
 // memcpy of the same surface: the floor any repaint has to pay.
 #include "app/PuzzleState.h"
+#include "bench/Floors.h"
 #include "platform/ClientSurface.h"
 #include "puzzle/BoardView.h"
 
@@ -50,5 +51,6 @@ void BM_MemcpySurfaceFloor(benchmark::State& run) {
     run.SetBytesProcessed(run.iterations() * in.sizeInBytes());
 }
 BENCHMARK(BM_MemcpySurfaceFloor);
+const RegisterFloorGoal repaintGoal("BM_RepaintFinestGrid", "BM_MemcpySurfaceFloor", 2.0);
 
 } // namespace

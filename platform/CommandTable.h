@@ -3,6 +3,7 @@
 #include "platform/FileLayer.h"
 #include "platform/MessageBoxService.h"
 
+#include <functional>
 #include <map>
 
 inline void ReportFileError(const FileError& error, MessageBoxService& messages) {
@@ -24,7 +25,7 @@ template <class Window> class CommandTable {
         if (found == handlers_.end())
             return false;
         try {
-            (window.*(found->second))();
+            std::invoke(found->second, window);
         } catch (const FileError& error) {
             ReportFileError(error, messages);
         }

@@ -1,0 +1,30 @@
+# Sourced by play.sh and test.sh: installs the Debian packages the game, its
+# tests and its tools need, then configures and builds into build/.
+set -euo pipefail
+
+QUADRILLO_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    libgtest-dev libbenchmark-dev
+    xvfb xauth xdotool x11-apps imagemagick libx11-dev
+)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${QUADRILLO_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_quadrillo() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build --parallel "$(nproc)"
+}
