@@ -1,10 +1,17 @@
 #include "platform/FileLayer.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+std::atomic<std::uint64_t> totalBytesRead{0};
 
 std::string Describe(FileError::Operation operation, const std::filesystem::path& file,
                      const std::string& reason) {
@@ -18,6 +25,9 @@ std::string Describe(FileError::Operation operation, const std::filesystem::path
         break;
     case FileError::Operation::Read:
         verb = "read";
+        break;
+    case FileError::Operation::Seek:
+        verb = "move within";
         break;
     case FileError::Operation::Write:
         verb = "write";
@@ -46,4 +56,94 @@ bool FileExists(const std::filesystem::path& file) {
 void RemoveFile(const std::filesystem::path& file) {
     if (std::remove(file.c_str()) != 0)
         throw FileError(FileError::Operation::Remove, file, std::strerror(errno));
+}
+
+std::uint64_t TotalBytesRead() {
+    return totalBytesRead;
+}
+
+InputFile::InputFile(const std::filesystem::path& file) : path_(file) {
+    descriptor_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor_ < 0)
+        throw FileError(FileError::Operation::Open, file, std::strerror(errno));
+    struct stat info {};
+    if (::fstat(descriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(descriptor_);
+        throw FileError(FileError::Operation::Open, file, "it is a directory");
+    }
+}
+
+InputFile::~InputFile() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+std::size_t InputFile::Read(void* buffer, std::size_t size) {
+    auto* out = static_cast<unsigned char*>(buffer);
+    std::size_t total = 0;
+    while (total < size) {
+        const ssize_t got = ::read(descriptor_, out + total, size - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw FileError(FileError::Operation::Read, path_, std::strerror(errno));
+        if (got == 0)
+            break;
+        total += std::size_t(got);
+    }
+    position_ += total;
+    totalBytesRead += total;
+    return total;
+}
+
+void InputFile::Skip(std::int64_t offset) {
+    const off_t moved = ::lseek(descriptor_, off_t(offset), SEEK_CUR);
+    if (moved < 0)
+        throw FileError(FileError::Operation::Seek, path_, std::strerror(errno));
+    position_ = std::uint64_t(moved);
+}
+
+std::uint64_t InputFile::Size() const {
+    struct stat info {};
+    if (::fstat(descriptor_, &info) != 0)
+        throw FileError(FileError::Operation::Read, path_, std::strerror(errno));
+    return std::uint64_t(info.st_size);
+}
+
+OutputFile::OutputFile(const std::filesystem::path& file) : path_(file) {
+    descriptor_ = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor_ < 0)
+        throw FileError(FileError::Operation::Create, file, std::strerror(errno));
+}
+
+OutputFile::~OutputFile() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+void OutputFile::Write(const void* data, std::size_t size) {
+    const auto* in = static_cast<const unsigned char*>(data);
+    while (size > 0) {
+        const ssize_t put = ::write(descriptor_, in, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            throw FileError(FileError::Operation::Write, path_, std::strerror(errno));
+        in += put;
+        size -= std::size_t(put);
+    }
+}
+
+void OutputFile::ExtendTo(std::uint64_t size) {
+    if (::ftruncate(descriptor_, off_t(size)) != 0)
+        throw FileError(FileError::Operation::Write, path_, std::strerror(errno));
+}
+
+void OutputFile::Close() {
+    if (descriptor_ < 0)
+        return;
+    const int result = ::close(descriptor_);
+    descriptor_ = -1;
+    if (result != 0)
+        throw FileError(FileError::Operation::Write, path_, std::strerror(errno));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -8,7 +10,7 @@
 // written or deleted. The command dispatcher reports it; game code lets it pass.
 class FileError : public std::runtime_error {
   public:
-    enum class Operation { Open, Create, Read, Write, Remove };
+    enum class Operation { Open, Create, Read, Seek, Write, Remove };
 
     FileError(Operation operation, std::filesystem::path file, std::string reason);
 
@@ -27,3 +29,48 @@ bool FileExists(const std::filesystem::path& file);
 
 // Deletes the file; raises FileError when it cannot.
 void RemoveFile(const std::filesystem::path& file);
+
+// Bytes read through InputFile by the whole process, for measuring readers.
+std::uint64_t TotalBytesRead();
+
+// A file opened for reading, unbuffered: every byte asked for is a byte read
+// from the file, and nothing more.
+class InputFile {
+  public:
+    explicit InputFile(const std::filesystem::path& file); // raises FileError
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Reads up to `size` bytes; fewer only at the end of the file.
+    std::size_t Read(void* buffer, std::size_t size);
+    // Moves forward (or back) from the current position; may pass the end.
+    void Skip(std::int64_t offset);
+    std::uint64_t Size() const;
+    std::uint64_t Position() const { return position_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+    int descriptor_ = -1;
+    std::uint64_t position_ = 0;
+};
+
+// A file created (or emptied) for writing.
+class OutputFile {
+  public:
+    explicit OutputFile(const std::filesystem::path& file); // raises FileError
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    void Write(const void* data, std::size_t size); // raises FileError
+    // Makes the file `size` bytes long; bytes never written read as zeros.
+    void ExtendTo(std::uint64_t size);
+    // Flushes and closes; raises FileError if the data did not reach the file.
+    void Close();
+
+  private:
+    std::filesystem::path path_;
+    int descriptor_ = -1;
+};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -17,3 +18,6 @@ struct LoadedPicture {
 // picture of exactly `size` is used pixel for pixel, any other is stretched
 // smoothly to it.
 LoadedPicture LoadPicture(const QString& file, QSize size);
+
+// The same for a picture held in memory; `name` names it in the reason.
+LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize size);

@@ -1,0 +1,153 @@
+#include "packs/PackReader.h"
+
+#include "packs/PackFormat.h"
+#include "packs/Windows1252.h"
+#include "platform/FileLayer.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Extraction copies through a buffer of at most this size, whatever the
+// picture's length claims.
+constexpr std::uint64_t kCopyChunk = 1 << 20;
+
+QString PackName(const std::filesystem::path& pack) {
+    return QString::fromStdString(pack.filename().string());
+}
+
+PackProblem Refusal(const std::filesystem::path& pack, const QString& why) {
+    return {PackProblem::Kind::Refused,
+            QStringLiteral("%1 is not a picture pack Quadrillo can read: %2.")
+                .arg(PackName(pack), why)};
+}
+
+enum class RecordRead { Ok, CutShort, Refused };
+
+struct RecordHeader {
+    std::string title;
+    std::uint32_t dataLength = 0;
+};
+
+// Reads the record header at the current position: title length, title and
+// data length.
+RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
+                            PackProblems& problems) {
+    unsigned char length = 0;
+    if (in.Read(&length, 1) != 1)
+        return RecordRead::CutShort;
+    if (length >= 0x80) {
+        problems.push_back(
+            Refusal(in.Path(), QStringLiteral("the title of picture %1 claims %2 bytes")
+                                   .arg(number)
+                                   .arg(int(static_cast<signed char>(length)))));
+        return RecordRead::Refused;
+    }
+    header.title.resize(length);
+    unsigned char size[4] = {};
+    if (in.Read(header.title.data(), length) != length || in.Read(size, 4) != 4)
+        return RecordRead::CutShort;
+    header.dataLength = std::uint32_t(size[0]) | std::uint32_t(size[1]) << 8 |
+                        std::uint32_t(size[2]) << 16 | std::uint32_t(size[3]) << 24;
+    if (header.dataLength > kMaxPictureDataLength) {
+        problems.push_back(Refusal(in.Path(), QStringLiteral("picture %1 claims %2 bytes of data")
+                                                  .arg(number)
+                                                  .arg(qulonglong(header.dataLength))));
+        return RecordRead::Refused;
+    }
+    return RecordRead::Ok;
+}
+
+} // namespace
+
+PackListing ReadPackListing(const std::filesystem::path& pack) {
+    InputFile in(pack);
+    PackListing listing;
+    unsigned char header[kPackHeaderSize] = {};
+    listing.headerComplete = in.Read(header, kPackHeaderSize) == kPackHeaderSize;
+    listing.magic = header[0];
+    listing.category = static_cast<std::int8_t>(header[1]);
+    listing.pictureCount = static_cast<std::int8_t>(header[2]);
+    if (listing.pictureCount < 0) {
+        listing.problems.push_back(
+            Refusal(pack, QStringLiteral("it claims %1 pictures").arg(int(listing.pictureCount))));
+        return listing;
+    }
+    for (int number = 1; number <= listing.pictureCount; ++number) {
+        RecordHeader record;
+        const RecordRead read = ReadRecordHeader(in, number, record, listing.problems);
+        if (read != RecordRead::Ok) {
+            listing.truncated = read == RecordRead::CutShort;
+            break;
+        }
+        listing.records.push_back({std::move(record.title), record.dataLength, in.Position()});
+        in.Skip(record.dataLength);
+    }
+    return listing;
+}
+
+PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
+                            std::vector<QString>& titles) {
+    if (resetFirst)
+        titles.clear();
+    PackListing listing = ReadPackListing(pack);
+    for (const PackRecord& record : listing.records)
+        titles.push_back(DecodeWindows1252(record.title));
+    return std::move(listing.problems);
+}
+
+PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
+                            const std::filesystem::path& output) {
+    OutputFile out(output);
+    InputFile in(pack);
+    PackProblems problems;
+
+    unsigned char header[kPackHeaderSize] = {};
+    in.Read(header, kPackHeaderSize);
+    if (header[0] != kPackMagic)
+        problems.push_back({PackProblem::Kind::BadMagic, PackName(pack)});
+    const int count = static_cast<signed char>(header[2]);
+    const int number = pictureNumber == 0 ? 1 : pictureNumber;
+    if (count < 0) {
+        problems.push_back(Refusal(pack, QStringLiteral("it claims %1 pictures").arg(count)));
+        return problems;
+    }
+    if (number < 1 || number > count) {
+        problems.push_back(Refusal(
+            pack, QStringLiteral("it holds %1 pictures, not picture %2").arg(count).arg(number)));
+        return problems;
+    }
+
+    RecordHeader record;
+    for (int skipped = 1; skipped <= number; ++skipped) {
+        const RecordRead read = ReadRecordHeader(in, skipped, record, problems);
+        if (read == RecordRead::Refused)
+            return problems;
+        if (read == RecordRead::CutShort) {
+            problems.push_back({PackProblem::Kind::DataCutShort, kReadOutTheFile});
+            return problems;
+        }
+        if (skipped < number)
+            in.Skip(record.dataLength);
+    }
+
+    const std::uint64_t length = record.dataLength;
+    const std::uint64_t chunk = std::min(length, kCopyChunk);
+    const auto buffer = std::make_unique_for_overwrite<char[]>(std::max<std::uint64_t>(chunk, 1));
+    std::uint64_t copied = 0;
+    while (copied < length) {
+        const std::size_t want = std::size_t(std::min(chunk, length - copied));
+        const std::size_t got = in.Read(buffer.get(), want);
+        out.Write(buffer.get(), got);
+        copied += got;
+        if (got < want)
+            break;
+    }
+    if (copied < length) {
+        out.ExtendTo(length);
+        problems.push_back({PackProblem::Kind::DataCutShort, kReadOutTheFile});
+    }
+    out.Close();
+    return problems;
+}

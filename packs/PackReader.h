@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Something a read of a pack met, in the order it met them. Readers do not
+// show anything; the caller shows each message or prints it.
+struct PackProblem {
+    enum class Kind {
+        BadMagic,     // the first byte is not "X"; the message is the pack's file name
+        DataCutShort, // the picture's data runs past the end of the file
+        Refused,      // a field beyond the format's limits; nothing more was read
+    };
+    Kind kind;
+    QString message;
+    bool operator==(const PackProblem&) const = default;
+};
+using PackProblems = std::vector<PackProblem>;
+
+struct PackRecord {
+    std::string title; // the raw title bytes
+    std::uint32_t dataLength = 0;
+    std::uint64_t dataOffset = 0; // where the bitmap starts in the file
+};
+
+struct PackListing {
+    std::uint8_t magic = 0;
+    std::int8_t category = 0;
+    std::int8_t pictureCount = 0;
+    std::vector<PackRecord> records; // the sound records, in file order
+    PackProblems problems;
+    bool headerComplete = false; // all three header bytes were there
+    bool truncated = false;      // the file ended inside a record header
+};
+
+// Reads the header and every record header; stops at the first record that
+// is beyond the format's limits or cut short. Raises FileError when the pack
+// cannot be opened.
+PackListing ReadPackListing(const std::filesystem::path& pack);
+
+// Puts the titles of one pack, in file order, into `titles`: after emptying
+// it when `resetFirst` is set, else after what it holds.
+PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
+                            std::vector<QString>& titles);
+
+// Copies the bitmap of picture `pictureNumber` (from 1; 0 means 1) into
+// `output`, which is created first. A picture cut short is still written at
+// its full length, the missing bytes as zeros. Raises FileError when a file
+// cannot be opened or written.
+PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
+                            const std::filesystem::path& output);
+
+// The text shown when a picture's data is cut short.
+inline const QString kReadOutTheFile = QStringLiteral("Read Out the File");

@@ -1,0 +1,76 @@
+#include "packs/PackCatalogue.h"
+#include "PackFiles.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PackCatalogueTest : public ::testing::Test {
+  protected:
+    void Header(const std::string& name, char first, char category, char count) {
+        QByteArray bytes;
+        bytes.append(first).append(category).append(count).append("records are not read");
+        WriteBytes(Dir() / name, bytes);
+    }
+    std::filesystem::path Dir() const { return dir.path().toStdString(); }
+    QTemporaryDir dir;
+    PackCatalogue catalogue;
+};
+
+} // namespace
+
+TEST_F(PackCatalogueTest, NoPacksLeavesEverythingZero) {
+    WriteBytes(Dir() / "readme.txt", "X\x01\x05");
+    EXPECT_TRUE(ScanPacks(catalogue, Dir()).empty());
+    for (int c = 0; c < kCategoryCount; ++c) {
+        EXPECT_EQ(catalogue.packCount[c], 0);
+        EXPECT_EQ(catalogue.pictureTotal[c], 0);
+        EXPECT_TRUE(catalogue.packs[c].empty());
+    }
+}
+
+TEST_F(PackCatalogueTest, SortsIntoCategoriesInAFixedOrder) {
+    Header("b-misc.qdr", 'X', 1, 12);
+    Header("A-misc.QDR", 'X', 1, 10);
+    Header("empty.qdr", 'X', 4, 0);
+    Header("seven.qdr", 'X', 7, 3);
+    Header("why.qdr", 'Y', 2, 3);
+    Header("negative.qdr", 'X', 2, char(0x80));
+    WriteBytes(Dir() / "tiny.qdr", "X\x01");
+
+    const PackProblems problems = ScanPacks(catalogue, Dir());
+    EXPECT_EQ(catalogue.packCount[1], 2);
+    EXPECT_EQ(catalogue.pictureTotal[1], 22);
+    EXPECT_EQ(catalogue.packs[1][0].name, "A-misc.QDR");
+    EXPECT_EQ(catalogue.packs[1][1].name, "b-misc.qdr");
+    EXPECT_EQ(catalogue.packs[1][1].pictures, 12);
+    EXPECT_EQ(catalogue.packCount[4], 1); // a pack of no pictures still counts
+    EXPECT_EQ(catalogue.pictureTotal[4], 0);
+    EXPECT_EQ(catalogue.packCount[2], 0);
+
+    // Category 7 is skipped without a word; the others are named.
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].kind, PackProblem::Kind::Refused);
+    EXPECT_TRUE(problems[0].message.startsWith("negative.qdr "));
+    EXPECT_TRUE(problems[1].message.startsWith("tiny.qdr "));
+    EXPECT_EQ(problems[2], (PackProblem{PackProblem::Kind::BadMagic, "why.qdr"}));
+}
+
+TEST_F(PackCatalogueTest, HasNoFixedTablesToOverflow) {
+    const std::string longName(60, 'n');
+    for (int k = 0; k < 60; ++k)
+        Header(longName + std::to_string(100 + k) + ".qdr", 'X', 3, 2);
+    EXPECT_TRUE(ScanPacks(catalogue, Dir()).empty());
+    EXPECT_EQ(catalogue.packCount[3], 60);
+    EXPECT_EQ(catalogue.pictureTotal[3], 120);
+    EXPECT_EQ(catalogue.packs[3][59].name, longName + "159.qdr");
+}
+
+TEST_F(PackCatalogueTest, ListsPackFilesCaseBlindThenByteOrder) {
+    for (const char* name : {"b.qdr", "a.qdr", "A.QDR", "c.Qdr", "notes.qdr.txt", "x.qd"})
+        WriteBytes(Dir() / name, "X");
+    std::filesystem::create_directory(Dir() / "folder.qdr");
+    EXPECT_EQ(ListPackFiles(Dir()), (std::vector<std::string>{"A.QDR", "a.qdr", "b.qdr", "c.Qdr"}));
+}

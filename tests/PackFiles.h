@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+// Raw pack bytes for cases the writer rightly refuses to make.
+inline QByteArray RawRecord(const std::string& title, std::uint32_t length,
+                            const QByteArray& data) {
+    QByteArray record;
+    record.append(char(title.size()));
+    record.append(title.data(), qsizetype(title.size()));
+    for (int shift = 0; shift < 32; shift += 8)
+        record.append(char((length >> shift) & 0xff));
+    record.append(data);
+    return record;
+}
+
+inline void WriteBytes(const std::filesystem::path& file, const QByteArray& bytes) {
+    std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
+}
+
+inline QByteArray ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+}
