@@ -9,7 +9,12 @@
 // The record of the running game. The application owns the one real instance;
 // tests build their own.
 struct PuzzleState {
+    // The four stored settings.
     std::int32_t dimension = 5;
+    std::int32_t category = 0;
+    std::int32_t title = 0;      // 0: any pack of the category; k: its k-th pack
+    std::int32_t randomMode = 0; // 1: any picture of any category
+
     std::int32_t tileWidth = kPictureWidth / 5;
     std::int32_t tileHeight = kPictureHeight / 5;
     Board board;
@@ -22,4 +27,7 @@ struct PuzzleState {
     bool completionPending = false;
 
     QImage puzzleBitmap; // 600 x 375, or null when no picture is loaded
+
+    QString currentPicturePath;  // the picture being played
+    QString solutionPicturePath; // the picture the solution window shows
 };

@@ -1,0 +1,54 @@
+#include "app/Settings.h"
+
+#include "app/PuzzleState.h"
+#include "platform/ProfileStore.h"
+
+#include <array>
+
+namespace {
+
+// The four settings, each declared once: its name, field, default and range.
+struct Setting {
+    const char* name;
+    std::int32_t PuzzleState::*field;
+    std::int32_t firstRunDefault;
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+
+constexpr std::int32_t kMissing = 999;
+constexpr auto kSection = "Settings";
+
+// Packs are not known yet when settings are read: a title past the
+// category's packs is caught by the picture choice.
+constexpr std::array<Setting, 4> kSettings = {{
+    {"Dimension", &PuzzleState::dimension, 5, kMinDimension, kMaxDimension},
+    {"Category", &PuzzleState::category, 2, 0, 4},
+    {"Title", &PuzzleState::title, 0, 0, INT32_MAX},
+    {"Random", &PuzzleState::randomMode, 1, 0, 1},
+}};
+
+const Setting& CategorySetting() {
+    return kSettings[1];
+}
+
+} // namespace
+
+void LoadSettings(PuzzleState& state, ProfileStore& store) {
+    const std::int32_t category = store.GetProfileInt(kSection, CategorySetting().name, kMissing);
+    if (category == kMissing || category == -1)
+        for (const Setting& setting : kSettings)
+            store.WriteProfileInt(kSection, setting.name, setting.firstRunDefault);
+
+    for (const Setting& setting : kSettings) {
+        const std::int32_t value = store.GetProfileInt(kSection, setting.name, kMissing);
+        const bool usable =
+            value != kMissing && value >= setting.lowest && value <= setting.highest;
+        state.*setting.field = usable ? value : setting.firstRunDefault;
+    }
+}
+
+void SaveSettings(const PuzzleState& state, ProfileStore& store) {
+    for (const Setting& setting : kSettings)
+        store.WriteProfileInt(kSection, setting.name, state.*setting.field);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "packs/PackCatalogue.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+// Where the picture to play next comes from.
+struct ChosenPicture {
+    std::string pack; // a name from the catalogue
+    int pictureNumber = 1;
+    bool operator==(const ChosenPicture&) const = default;
+};
+
+// Draws a uniform 32-bit value.
+using DrawRandom = std::function<std::uint32_t()>;
+
+// Picks a picture by the settings: any picture of any category
+// (randomMode), one pack of the category (title k), or any pack of the
+// category (title 0). Nothing when the category has no pictures. A title past
+// the category's packs, or a pack of no pictures, falls back to any pack of
+// the category.
+std::optional<ChosenPicture> ChoosePictureFrom(const PackCatalogue& catalogue, int category,
+                                               int title, int randomMode, const DrawRandom& draw);

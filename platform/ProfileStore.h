@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The per-user store of integer settings, by section and entry.
+class ProfileStore {
+  public:
+    virtual ~ProfileStore() = default;
+    // The stored value as a 32-bit two's-complement integer, or `fallback`
+    // when it is missing or not a number.
+    virtual std::int32_t GetProfileInt(const QString& section, const QString& entry,
+                                       std::int32_t fallback) = 0;
+    virtual void WriteProfileInt(const QString& section, const QString& entry,
+                                 std::int32_t value) = 0;
+};

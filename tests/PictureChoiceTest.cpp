@@ -1,0 +1,90 @@
+#include "packs/PictureChoice.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+PackCatalogue Catalogue(int category, std::vector<int> pictures) {
+    PackCatalogue catalogue;
+    int k = 1;
+    for (int count : pictures) {
+        catalogue.packs[category].push_back({"pack" + std::to_string(k++) + ".qdr", count});
+        ++catalogue.packCount[category];
+        catalogue.pictureTotal[category] += count;
+    }
+    return catalogue;
+}
+
+// Hands out the given values in order and counts the draws.
+struct Draws {
+    std::deque<std::uint32_t> values;
+    int made = 0;
+    DrawRandom Source() {
+        return [this] {
+            ++made;
+            const std::uint32_t value = values.front();
+            values.pop_front();
+            return value;
+        };
+    }
+};
+
+ChosenPicture Pick(const PackCatalogue& catalogue, int category, int title, int random,
+                   std::vector<std::uint32_t> values, int expectedDraws) {
+    Draws draws{{values.begin(), values.end()}};
+    const auto chosen = ChoosePictureFrom(catalogue, category, title, random, draws.Source());
+    EXPECT_EQ(draws.made, expectedDraws);
+    return chosen.value_or(ChosenPicture{"none", 0});
+}
+
+} // namespace
+
+TEST(PictureChoice, AnyPackCountsEachPackFromItsEnd) {
+    const PackCatalogue catalogue = Catalogue(3, {3, 2});
+    const ChosenPicture expected[] = {
+        {"pack1.qdr", 3}, {"pack1.qdr", 2}, {"pack1.qdr", 1}, {"pack2.qdr", 2}, {"pack2.qdr", 1}};
+    for (std::uint32_t c = 0; c < 5; ++c)
+        EXPECT_EQ(Pick(catalogue, 3, 0, 0, {c + 5 * 1000}, 1), expected[c]) << c;
+}
+
+TEST(PictureChoice, TotallyRandomWalksTheWholeCatalogue) {
+    const PackCatalogue catalogue = Catalogue(3, {3, 2});
+    const ChosenPicture expected[] = {
+        {"pack1.qdr", 1}, {"pack1.qdr", 2}, {"pack1.qdr", 3}, {"pack2.qdr", 1}, {"pack2.qdr", 2}};
+    for (std::uint32_t o = 1; o <= 5; ++o)
+        EXPECT_EQ(Pick(catalogue, 3, 1, 1, {77, o - 1 + 5 * 3}, 2), expected[o - 1]) << o;
+
+    // Packs elsewhere are counted in category order; an empty pack is stepped over.
+    PackCatalogue spread = Catalogue(1, {2, 0});
+    spread.packs[4].push_back({"tv.qdr", 4});
+    spread.packCount[4] = 1;
+    spread.pictureTotal[4] = 4;
+    EXPECT_EQ(Pick(spread, 4, 0, 1, {0, 2}, 2), (ChosenPicture{"tv.qdr", 1}));
+    EXPECT_EQ(Pick(spread, 4, 0, 1, {0, 1}, 2), (ChosenPicture{"pack1.qdr", 2}));
+}
+
+TEST(PictureChoice, NothingWhenTheCurrentCategoryIsEmptyInEveryMode) {
+    const PackCatalogue cartoonsOnly = Catalogue(0, {4});
+    for (int random : {0, 1}) {
+        Draws draws{{1, 2}};
+        EXPECT_FALSE(ChoosePictureFrom(cartoonsOnly, 2, 0, random, draws.Source()));
+        EXPECT_EQ(draws.made, 0);
+    }
+    Draws draws{{1}};
+    EXPECT_FALSE(ChoosePictureFrom(cartoonsOnly, 7, 0, 0, draws.Source()));
+}
+
+TEST(PictureChoice, OnePackModeAndItsFallbacks) {
+    const PackCatalogue catalogue = Catalogue(2, {3, 6});
+    for (std::uint32_t value : {0u, 5u, 6u, 4000000000u}) {
+        const ChosenPicture chosen = Pick(catalogue, 2, 2, 0, {9, value}, 2);
+        EXPECT_EQ(chosen.pack, "pack2.qdr");
+        EXPECT_EQ(chosen.pictureNumber, int(value % 6) + 1);
+    }
+    // A title past the packs, or a pack with no pictures: any pack instead.
+    EXPECT_EQ(Pick(catalogue, 2, 3, 0, {4}, 1), (ChosenPicture{"pack2.qdr", 5}));
+    const PackCatalogue withEmpty = Catalogue(2, {0, 2});
+    EXPECT_EQ(Pick(withEmpty, 2, 1, 0, {1}, 1), (ChosenPicture{"pack2.qdr", 1}));
+}
