@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
@@ -80,7 +81,12 @@ void CMainFrame::ResizeToBoard() {
 }
 
 QString CMainFrame::LoadPuzzleBitmap(const QString& path) {
-    LoadedPicture picture = LoadPicture(path, {kPictureWidth, kPictureHeight});
+    // A bare name means a working file beside the program.
+    const QString file =
+        QDir::isAbsolutePath(path)
+            ? path
+            : QString::fromStdString(services_.programDirectory.File(path.toStdString()).string());
+    LoadedPicture picture = LoadPicture(file, {kPictureWidth, kPictureHeight});
     state_.puzzleBitmap = std::move(picture.image);
     return picture.reason;
 }

@@ -32,7 +32,8 @@ class CMainFrame : public QMainWindow {
     void PaintBoard();
     void ResizeToBoard();
     // Replaces the puzzle picture; a file that cannot be shown leaves none.
-    // Returns the reason in that case. Does not repaint.
+    // Returns the reason in that case. A bare name is a file beside the
+    // program. Does not repaint.
     QString LoadPuzzleBitmap(const QString& path);
 
     void OnBoardClick(int x, int y);

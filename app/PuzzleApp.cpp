@@ -1,27 +1,48 @@
 #include "app/PuzzleApp.h"
 
 #include "app/MainFrame.h"
-#include "platform/ProgramDirectory.h"
+#include "app/Settings.h"
+#include "packs/PictureChoice.h"
+#include "platform/QSettingsProfileStore.h"
 
-CPuzzleApp::CPuzzleApp(int& argc, char** argv) : application_(argc, argv) {}
+#include <QFileInfo>
+
+CPuzzleApp::CPuzzleApp(int& argc, char** argv)
+    : application_(argc, argv), programDirectory_(ProgramDirectory::OfExecutable()),
+      random_(ClockSeed()) {}
 
 CPuzzleApp::~CPuzzleApp() = default;
 
 bool CPuzzleApp::InitInstance() {
-    const ProgramDirectory programDirectory = ProgramDirectory::OfExecutable();
-    programDirectory.MakeCurrent();
+    programDirectory_.MakeCurrent();
 
-    state_.dimension = 5;
+    // Settings live under the executable's own name.
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    profile_ = std::make_unique<QSettingsProfileStore>(QStringLiteral("Quadrillo"), name);
+    LoadSettings(state_, *profile_);
+
     state_.selectedTile = -1;
     UpdateTileGeometry(state_);
     JumbleBoard(state_);
 
     mainFrame_ = std::make_unique<CMainFrame>(
-        state_, CMainFrame::Services{messages_, programDirectory, [] { QApplication::exit(0); }});
+        state_, CMainFrame::Services{messages_, programDirectory_, [] { QApplication::exit(0); }});
     messages_.SetOwner(mainFrame_.get());
-    mainFrame_->LoadPuzzleBitmap(
-        QString::fromStdString(programDirectory.File("temp.bmp").string()));
+
+    // A pack that cannot be read is reported and start-up goes on; the
+    // window then opens without a picture.
+    ShowPackProblems(ScanPacks(catalogue_, programDirectory_.Path()), messages_);
+    try {
+        ChoosePicture(state_, catalogue_,
+                      {programDirectory_, messages_, [this] { return std::uint32_t(random_()); },
+                       [this](const QString& path) { return mainFrame_->LoadPuzzleBitmap(path); }});
+    } catch (const FileError& error) {
+        ReportFileError(error, messages_);
+    }
+
     mainFrame_->show();
+    random_.seed(ClockSeed());
+    state_.solutionPicturePath = QStringLiteral("temp.bmp");
     return true;
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "app/PuzzleState.h"
+#include "packs/PackCatalogue.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/QtMessageBox.h"
 
 #include <QApplication>
 
 #include <memory>
+#include <random>
 
 class CMainFrame;
+class ProfileStore;
 
-// Owns the application object, the game's state and its main window.
+// Owns the application object, the game's state, the catalogue of packs and
+// the main window.
 class CPuzzleApp {
   public:
     CPuzzleApp(int& argc, char** argv);
@@ -23,6 +28,10 @@ class CPuzzleApp {
   private:
     QApplication application_;
     PuzzleState state_;
+    PackCatalogue catalogue_;
+    ProgramDirectory programDirectory_;
+    std::unique_ptr<ProfileStore> profile_;
     QtMessageBox messages_;
+    std::mt19937 random_;
     std::unique_ptr<CMainFrame> mainFrame_;
 };

@@ -1,4 +1,11 @@
 #include "packs/PictureChoice.h"
+#include "PackFiles.h"
+#include "app/PuzzleState.h"
+#include "packs/PackWriter.h"
+#include "platform/MessageBoxService.h"
+#include "platform/ProgramDirectory.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -87,4 +94,50 @@ TEST(PictureChoice, OnePackModeAndItsFallbacks) {
     EXPECT_EQ(Pick(catalogue, 2, 3, 0, {4}, 1), (ChosenPicture{"pack2.qdr", 5}));
     const PackCatalogue withEmpty = Catalogue(2, {0, 2});
     EXPECT_EQ(Pick(withEmpty, 2, 1, 0, {1}, 1), (ChosenPicture{"pack2.qdr", 1}));
+}
+
+TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
+    QTemporaryDir dir;
+    const ProgramDirectory program(dir.path().toStdString());
+    ASSERT_EQ(WritePack(program.File("misc.qdr"), 1, {{"one", "BM-one"}, {"two", "BM-two"}}),
+              QString());
+    PackCatalogue catalogue;
+    ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
+
+    PuzzleState state;
+    state.category = 1;
+    state.title = 1;
+    RecordingMessageBox messages;
+    std::vector<QString> loaded;
+    std::uint32_t next = 1;
+    const PictureChoiceServices services{program, messages, [&] { return next; },
+                                         [&](const QString& path) {
+                                             loaded.push_back(path);
+                                             return QString();
+                                         }};
+    ChoosePicture(state, catalogue, services);
+    EXPECT_EQ(ReadBytes(program.File("temp.bmp")), "BM-two");
+    EXPECT_EQ(state.currentPicturePath, "temp.bmp");
+    EXPECT_EQ(loaded, std::vector<QString>{"temp.bmp"});
+    EXPECT_TRUE(messages.boxes.empty());
+
+    // A picture that cannot be shown is reported once, naming pack and picture.
+    const PictureChoiceServices failing{program, messages, [&] { return next; },
+                                        [](const QString&) { return QString("no picture."); }};
+    ChoosePicture(state, catalogue, failing);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("Picture 2 of misc.qdr cannot be shown"));
+
+    // No pictures in the category: the box, and nothing else changes.
+    messages.boxes.clear();
+    loaded.clear();
+    state.category = 3;
+    state.currentPicturePath = "before";
+    ChoosePicture(state, catalogue, services);
+    EXPECT_EQ(messages.boxes,
+              (std::vector<RecordingMessageBox::Box>{
+                  {QStringLiteral("If you'd like some go to ") + kPackDownloadAddress,
+                   "No picture packs found"}}));
+    EXPECT_EQ(state.currentPicturePath, "before");
+    EXPECT_TRUE(loaded.empty());
 }
