@@ -1,0 +1,8 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// A category as the command line names it: its number, 0 to 4, or a name
+// (cartoons, misc, movies, music, tv) in any case. Nothing for anything else.
+std::optional<int> ParseCategory(std::string_view text);

@@ -1,0 +1,65 @@
+#include "Arguments.h"
+#include "Commands.h"
+#include "Console.h"
+#include "Help.h"
+#include "LayoutProblems.h"
+#include "ToolErrors.h"
+#include "ToolFiles.h"
+#include "packs/PackReader.h"
+#include "platform/FileLayer.h"
+#include "platform/PictureLoader.h"
+
+#include <filesystem>
+
+namespace {
+
+const std::string kCommand = "check";
+
+// Every problem of one pack, its fields first, then its pictures in order.
+std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures) {
+    const PackListing listing = ReadPackListing(pack);
+    const std::uint64_t size = InputFile(pack).Size();
+    std::vector<QString> problems = LayoutProblems(listing, size);
+    int number = 0;
+    for (const PackRecord& record : listing.records) {
+        ++number;
+        if (!DataInsideFile(record, size))
+            continue; // already reported as cut short
+        const QByteArray data = ReadFileBytes(pack, record.dataOffset, record.dataLength);
+        const LoadedPicture picture =
+            LoadPictureData(data, QStringLiteral("picture %1").arg(number), QSize(600, 375));
+        if (!picture.Ok())
+            problems.push_back(picture.reason);
+    }
+    pictures = number;
+    return problems;
+}
+
+} // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+    const ParsedArguments parsed = ParseArguments(kCommand, args, {});
+    if (parsed.help) {
+        PrintOut(HelpText(kCommand));
+        return 0;
+    }
+    if (parsed.operands.empty())
+        throw UsageError(kCommand, "no pack named");
+    bool allSound = true;
+    for (const std::string& name : parsed.operands) {
+        const std::filesystem::path pack = name;
+        try {
+            int pictures = 0;
+            const std::vector<QString> problems = ProblemsOf(pack, pictures);
+            for (const QString& problem : problems)
+                PrintPackProblem(pack, problem);
+            if (problems.empty())
+                PrintOut(QStringLiteral("%1: ok (%2 pictures)").arg(Shown(pack)).arg(pictures));
+            allSound = allSound && problems.empty();
+        } catch (const FileError& error) {
+            PrintError(error.what());
+            allSound = false;
+        }
+    }
+    return allSound ? 0 : 1;
+}

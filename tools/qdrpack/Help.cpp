@@ -1,0 +1,84 @@
+#include "Help.h"
+
+namespace {
+
+constexpr std::string_view kToolHelp = R"(Usage: qdrpack COMMAND [ARGUMENTS]
+
+Makes, lists, extracts and checks Quadrillo picture packs (.qdr files).
+
+Commands:
+  create   make a pack from image files
+  list     show the pictures in packs
+  extract  write one picture of a pack to a BMP file
+  check    test packs against the pack format's limits
+  help     show this text, or a command's: qdrpack help COMMAND
+
+Every command also takes -h or --help.
+Exit status: 0 on success, 1 for refused input or failed checks, 2 for wrong usage.
+)";
+
+constexpr std::string_view kCreateHelp =
+    R"(Usage: qdrpack create OUT.qdr --category CATEGORY [--title TITLE]... [--keep] [--force] IMAGE...
+
+Makes the pack OUT.qdr from the images, in the order given. An image may be of
+any format and size Qt reads; it is stored as a 600 x 375 24-bit BMP.
+
+  --category CATEGORY  0 to 4, or cartoons, misc, movies, music, tv
+  --title TITLE        a picture's title; give one per image, in order, or none
+                       to use the images' file names without their extension
+  --keep               store BMP files byte for byte instead (other sizes are
+                       stretched when played)
+  --force              replace OUT.qdr when it is there already
+  -h, --help           show this text
+
+A title has at most 49 characters, all Windows-1252 (Western European)
+characters; a pack holds at most 127 pictures.
+
+Example: qdrpack create holiday.qdr --category misc ~/Pictures/holiday/*.jpg
+)";
+
+constexpr std::string_view kListHelp = R"(Usage: qdrpack list PACK...
+
+Shows each pack's category and picture count, then each picture's number,
+title and data length in bytes. Problems met are shown on stderr.
+
+  -h, --help  show this text
+)";
+
+constexpr std::string_view kExtractHelp = R"(Usage: qdrpack extract PACK NUMBER [-o FILE] [--force]
+
+Writes picture NUMBER (from 1) of PACK, a BMP file, byte for byte to FILE.
+
+  -o, --output FILE  where to write it; without it, the picture's title with
+                     ".bmp" appended, in the current directory ('/' becomes
+                     '_'; an empty title, "." or ".." gives picture-NUMBER.bmp)
+  --force            replace FILE when it is there already
+  -h, --help         show this text
+)";
+
+// A delimiter, as the text itself holds ")\"".
+constexpr std::string_view kCheckHelp = R"help(Usage: qdrpack check PACK...
+
+Tests every field of each pack against the format's limits and decodes every
+picture. Prints "PACK: ok (N pictures)" for a sound pack and one line
+"PACK: problem" on stderr per problem. Bytes after the last picture are a
+problem. The exit status is 0 only when every pack is sound.
+
+  -h, --help  show this text
+)help";
+
+} // namespace
+
+std::string_view HelpText(std::string_view command) {
+    if (command.empty())
+        return kToolHelp;
+    if (command == "create")
+        return kCreateHelp;
+    if (command == "list")
+        return kListHelp;
+    if (command == "extract")
+        return kExtractHelp;
+    if (command == "check")
+        return kCheckHelp;
+    return {};
+}

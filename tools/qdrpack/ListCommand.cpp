@@ -1,0 +1,60 @@
+#include "Arguments.h"
+#include "Commands.h"
+#include "Console.h"
+#include "Help.h"
+#include "LayoutProblems.h"
+#include "ToolErrors.h"
+#include "packs/PackFormat.h"
+#include "packs/PackReader.h"
+#include "packs/Windows1252.h"
+#include "platform/FileLayer.h"
+
+#include <filesystem>
+
+namespace {
+
+const std::string kCommand = "list";
+
+// Lists one pack; false when it has problems.
+bool ListPack(const std::filesystem::path& pack) {
+    const PackListing listing = ReadPackListing(pack);
+    const std::uint64_t size = InputFile(pack).Size();
+    const std::string_view name = CategoryName(listing.category);
+    PrintOut(QStringLiteral("%1: category %2 (%3), %4 pictures")
+                 .arg(Shown(pack))
+                 .arg(int(listing.category))
+                 .arg(QString::fromUtf8(name.data(), qsizetype(name.size())))
+                 .arg(int(listing.pictureCount)));
+    int number = 0;
+    for (const PackRecord& record : listing.records)
+        PrintOut(QStringLiteral("%1  %2  (%3 bytes)")
+                     .arg(++number, 4)
+                     .arg(DecodeWindows1252(record.title))
+                     .arg(record.dataLength));
+    const std::vector<QString> problems = LayoutProblems(listing, size);
+    for (const QString& problem : problems)
+        PrintPackProblem(pack, problem);
+    return problems.empty();
+}
+
+} // namespace
+
+int RunList(const std::vector<std::string>& args) {
+    const ParsedArguments parsed = ParseArguments(kCommand, args, {});
+    if (parsed.help) {
+        PrintOut(HelpText(kCommand));
+        return 0;
+    }
+    if (parsed.operands.empty())
+        throw UsageError(kCommand, "no pack named");
+    bool sound = true;
+    for (const std::string& pack : parsed.operands) {
+        try {
+            sound = ListPack(pack) && sound;
+        } catch (const FileError& error) {
+            PrintError(error.what());
+            sound = false;
+        }
+    }
+    return sound ? 0 : 1;
+}

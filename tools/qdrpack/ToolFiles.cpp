@@ -1,0 +1,38 @@
+#include "ToolFiles.h"
+
+#include "ToolErrors.h"
+#include "platform/FileLayer.h"
+
+#include <algorithm>
+
+namespace {
+
+QByteArray ReadFrom(InputFile& in, std::uint64_t offset, std::uint64_t length) {
+    const std::uint64_t size = in.Size();
+    const std::uint64_t available = offset < size ? std::min(length, size - offset) : 0;
+    QByteArray bytes(qsizetype(available), Qt::Uninitialized);
+    in.Skip(std::int64_t(offset) - std::int64_t(in.Position()));
+    bytes.resize(qsizetype(in.Read(bytes.data(), std::size_t(available))));
+    return bytes;
+}
+
+} // namespace
+
+QByteArray ReadFileBytes(const std::filesystem::path& file, std::uint64_t offset,
+                         std::uint64_t length) {
+    InputFile in(file);
+    return ReadFrom(in, offset, length);
+}
+
+QByteArray ReadWholeFile(const std::filesystem::path& file) {
+    InputFile in(file);
+    return ReadFrom(in, 0, in.Size());
+}
+
+void RefuseToReplace(const std::filesystem::path& file, bool force) {
+    std::error_code error;
+    // A dangling link counts as there: writing would follow it.
+    const bool there = std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    if (there && !force)
+        throw InputError(file.string() + " is there already; add --force to replace it");
+}
