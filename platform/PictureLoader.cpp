@@ -1,7 +1,8 @@
 #include "platform/PictureLoader.h"
 
+#include "platform/BmpCheck.h"
+
 #include <QBuffer>
-#include <QColor>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,11 +10,21 @@
 
 namespace {
 
+// Larger files are no pictures anyone plays.
+constexpr qint64 kLargestFile = qint64(512) << 20;
+
 LoadedPicture Refuse(const QString& name, const QString& why) {
     return {QImage(), QStringLiteral("%1 is not a picture Quadrillo can show: %2.").arg(name, why)};
 }
 
-QImage FlattenOntoWhite(const QImage& decoded) {
+QImage FlattenOntoWhite(QImage decoded) {
+    // Palette entries the file never gave are black, not whatever the table held.
+    if (decoded.format() == QImage::Format_Indexed8 && decoded.colorCount() < 256) {
+        const int given = decoded.colorCount();
+        decoded.setColorCount(256);
+        for (int i = given; i < 256; ++i)
+            decoded.setColor(i, qRgb(0, 0, 0));
+    }
     if (!decoded.hasAlphaChannel())
         return decoded.convertToFormat(QImage::Format_RGB32);
     QImage flat(decoded.size(), QImage::Format_RGB32);
@@ -23,18 +34,15 @@ QImage FlattenOntoWhite(const QImage& decoded) {
     return flat;
 }
 
-LoadedPicture Decode(QIODevice& device, const QString& name, QSize size) {
-    QImageReader reader(&device);
-    reader.setAutoTransform(false);
-    QImage decoded;
-    if (!reader.read(&decoded))
-        return Refuse(name, reader.errorString().toLower());
-
-    QImage flat = FlattenOntoWhite(decoded);
-    if (flat.size() != size)
-        flat = flat.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_RGB32);
-    return {flat, QString()};
+QString ReaderReason(const QImageReader& reader) {
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("it is in no picture format Quadrillo knows");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("its picture data is damaged");
+    default:
+        return QStringLiteral("it cannot be read");
+    }
 }
 
 } // namespace
@@ -44,12 +52,37 @@ LoadedPicture LoadPicture(const QString& file, QSize size) {
     QFile device(file);
     if (!QFileInfo(file).isFile() || !device.open(QIODevice::ReadOnly))
         return Refuse(name, QStringLiteral("the file cannot be opened"));
-    return Decode(device, name, size);
+    if (device.size() > kLargestFile)
+        return Refuse(name, QStringLiteral("the file is too large"));
+    return LoadPictureData(device.readAll(), name, size);
 }
 
 LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize size) {
-    QBuffer device;
-    device.setData(data);
+    QByteArray bytes = data;
+    QImage decoded;
+    if (LooksLikeBmp(data)) {
+        BmpPreparation bmp = PrepareBmp(data);
+        if (bmp.Refused())
+            return Refuse(name, bmp.refusal);
+        bytes = std::move(bmp.bytes);
+        // Decoded into zeros, so pixels the file skips come out the same
+        // every time.
+        decoded = QImage(bmp.size, bmp.format);
+        if (decoded.isNull())
+            return Refuse(name, QStringLiteral("there is not enough memory for it"));
+        decoded.fill(0);
+    }
+
+    QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    return Decode(device, name, size);
+    QImageReader reader(&device);
+    reader.setAutoTransform(false);
+    if (!reader.read(&decoded))
+        return Refuse(name, ReaderReason(reader));
+
+    QImage flat = FlattenOntoWhite(std::move(decoded));
+    if (flat.size() != size)
+        flat = flat.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_RGB32);
+    return {flat, QString()};
 }

@@ -241,7 +241,8 @@ TEST_F(QdrpackTest, CheckNamesEveryBrokenFieldOnItsOwnLine) {
              .arg(kBitmap.size())
              .arg(kBitmap.size() - 10)},
         {"text.qdr", "X\x01\x02" + good + RawRecord("words", 11, "hello world"),
-         "picture 2 is not a picture Quadrillo can show: unsupported image format."},
+         "picture 2 is not a picture Quadrillo can show: it is in no picture format Quadrillo "
+         "knows."},
         {"header.qdr", "X\x01", "the file is 2 bytes long, too short for a pack's 3-byte header"},
         {"record.qdr",
          "X\x01\x02" + good +
