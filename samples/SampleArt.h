@@ -1,0 +1,27 @@
+#pragma once
+
+// The game's own sample pictures, painted by code so every build has
+// something to play without any picture pack installed.
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+// Same numbering as the picture packs: 0 Cartoons, 1 Misc, 2 Movies, 3 Music, 4 TV shows.
+inline constexpr int kSampleCategoryCount = 5;
+
+struct SamplePicture {
+    int category = 0;
+    int index = 0;
+    std::string title;
+};
+
+// Empty for a category out of range.
+std::string SampleCategoryName(int category);
+std::vector<SamplePicture> SamplePictures(int category);
+std::vector<SamplePicture> AllSamplePictures();
+
+// A 600 x 375 Format_RGB32 picture, identical on every call; a null image
+// for a category or index out of range.
+QImage RenderSamplePicture(int category, int index);
