@@ -69,19 +69,27 @@ QString CheckMasks(const Layout& layout) {
     return {};
 }
 
-bool HasWideMask(const Layout& layout) {
+// The reader zeroes channels wider than 8 bits and leaves narrower ones
+// short of full intensity (31 of 31 becomes 248, a 1-bit alpha half opaque).
+bool NeedsRescale(const Layout& layout) {
     for (std::uint32_t mask : layout.masks)
-        if (std::popcount(mask) > 8)
+        if (mask != 0 && std::popcount(mask) != 8)
             return true;
     return false;
 }
 
 // A 108-byte header after the file header: the reader takes masks, alpha
 // included, from it.
-QByteArray V4Header(const QByteArray& file, std::uint32_t compression, int bitCount,
-                    const std::array<std::uint32_t, 4>& masks) {
+QByteArray V4Header(const QByteArray& file, const Layout& layout, std::uint32_t compression,
+                    int bitCount, const std::array<std::uint32_t, 4>& masks) {
     QByteArray header = file.mid(kFileHeaderSize, kInfoHeaderSize);
+    if (layout.headerSize == kCoreHeaderSize) // its fields are laid out otherwise
+        header = QByteArray(kInfoHeaderSize, '\0');
     Put32(header, 0, kV4HeaderSize);
+    Put32(header, 4, std::uint32_t(layout.width));
+    Put32(header, 8, std::uint32_t(layout.height));
+    header[12] = 1;
+    header[13] = 0;
     header[14] = char(bitCount);
     header[15] = 0;
     Put32(header, 16, compression);
@@ -100,12 +108,12 @@ QByteArray FileHeader(const QByteArray& file, qsizetype total, std::uint32_t pix
     return header;
 }
 
-// Masks wider than 8 bits: every pixel re-encoded as 8 bits per channel.
+// Masks of other than 8 bits: every pixel re-encoded as 8 bits per channel.
 QByteArray WithNarrowMasks(const QByteArray& file, const Layout& layout) {
     const bool alpha = layout.masks[3] != 0;
     const std::array<std::uint32_t, 4> masks = {0x00ff0000, 0x0000ff00, 0x000000ff,
                                                 alpha ? 0xff000000u : 0u};
-    const QByteArray info = V4Header(file, kBitfields, 32, masks);
+    const QByteArray info = V4Header(file, layout, kBitfields, 32, masks);
     const std::uint32_t offset = kFileHeaderSize + kV4HeaderSize;
     const std::int64_t outRow = layout.width * 4;
     QByteArray out = FileHeader(file, offset + outRow * layout.Rows(), offset) + info;
@@ -139,7 +147,7 @@ QByteArray WithNarrowMasks(const QByteArray& file, const Layout& layout) {
 // 52- and 56-byte headers become 108-byte ones; palette and pixels follow
 // unchanged.
 QByteArray WithV4Header(const QByteArray& file, const Layout& layout) {
-    const QByteArray info = V4Header(file, layout.compression, layout.bitCount, layout.masks);
+    const QByteArray info = V4Header(file, layout, layout.compression, layout.bitCount, layout.masks);
     const QByteArray rest = file.mid(kFileHeaderSize + layout.headerSize);
     const std::uint32_t grown = kV4HeaderSize - layout.headerSize;
     return FileHeader(file, kFileHeaderSize + info.size() + rest.size(),
@@ -251,11 +259,9 @@ BmpPreparation PrepareBmp(const QByteArray& file) {
             layout.masks[3] = U32(file, masksAt + 12);
         if (QString why = CheckMasks(layout); !why.isEmpty())
             return Refuse(why);
-    } else if (layout.headerSize >= 52 && layout.headerSize != 64) {
-        for (int i = 0; i < 3; ++i)
-            layout.masks[i] = U32(file, info + kInfoHeaderSize + 4 * i);
-        if (layout.headerSize >= 56)
-            layout.masks[3] = U32(file, info + kInfoHeaderSize + 12);
+    } else if (layout.bitCount == 16) {
+        // BI_RGB's own 5-5-5; masks in a header mean nothing without BI_BITFIELDS.
+        layout.masks = {0x7c00, 0x03e0, 0x001f, 0};
     }
 
     if (layout.bitCount <= 8) {
@@ -285,7 +291,7 @@ BmpPreparation PrepareBmp(const QByteArray& file) {
 
     BmpPreparation prepared;
     prepared.size = QSize(int(layout.width), int(layout.Rows()));
-    if (c == kBitfields && HasWideMask(layout)) {
+    if (NeedsRescale(layout)) {
         prepared.bytes = WithNarrowMasks(file, layout);
         prepared.format = DecodedFormat(layout, layout.masks[3] != 0);
     } else if (layout.headerSize == 52 || layout.headerSize == 56) {
@@ -294,6 +300,11 @@ BmpPreparation PrepareBmp(const QByteArray& file) {
     } else {
         prepared.bytes = file;
         prepared.format = DecodedFormat(layout, c == kBitfields && layout.masks[3] != 0);
+        // The reader takes an alpha mask even without BI_BITFIELDS, where
+        // the fourth byte is usually zero: the picture would vanish.
+        const qsizetype alphaAt = info + kInfoHeaderSize + 12;
+        if (c != kBitfields && layout.headerSize >= kV4HeaderSize && U32(file, alphaAt) != 0)
+            Put32(prepared.bytes, alphaAt, 0);
     }
     return prepared;
 }

@@ -25,5 +25,6 @@ bool LooksLikeBmp(const QByteArray& file);
 // that does not exist, a size of zero or too large to allocate). Tolerates
 // what real files get wrong harmlessly: the file-size and image-size fields,
 // junk after the pixels, a top-down height. Rewrites 52- and 56-byte headers
-// and colour masks wider than 8 bits into a form the reader decodes right.
+// and colour channels of other than 8 bits into a form the reader decodes
+// right; BI_RGB pixels have no alpha.
 BmpPreparation PrepareBmp(const QByteArray& file);

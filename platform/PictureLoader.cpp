@@ -18,11 +18,15 @@ LoadedPicture Refuse(const QString& name, const QString& why) {
 }
 
 QImage FlattenOntoWhite(QImage decoded) {
-    // Palette entries the file never gave are black, not whatever the table held.
-    if (decoded.format() == QImage::Format_Indexed8 && decoded.colorCount() < 256) {
+    // Palette entries the file never gave are black, not whatever the table
+    // held (or, at 1 bit, white).
+    const int entries = decoded.format() == QImage::Format_Indexed8 ? 256
+                        : decoded.format() == QImage::Format_Mono   ? 2
+                                                                    : 0;
+    if (decoded.colorCount() < entries) {
         const int given = decoded.colorCount();
-        decoded.setColorCount(256);
-        for (int i = given; i < 256; ++i)
+        decoded.setColorCount(entries);
+        for (int i = given; i < entries; ++i)
             decoded.setColor(i, qRgb(0, 0, 0));
     }
     if (!decoded.hasAlphaChannel())
