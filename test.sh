@@ -20,3 +20,22 @@ done
 export QUADRILLO_E2E_DISPLAY=":$(head -n1 "$display_file")"
 
 ctest --test-dir build --output-on-failure --timeout 300
+
+# A short fuzz run of the pack reader, under ASan and UBSan, from seeds the
+# pack writer makes. Any crash fails the run; its input is kept in fuzz-crashes.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUADRILLO_FUZZ=ON \
+    -DBUILD_TESTING=OFF -DQUADRILLO_BENCHMARKS=OFF
+cmake --build build-fuzz --parallel "$(nproc)" --target quadrillo_pack_fuzz quadrillo_pack_seeds
+rm -rf build-fuzz/fuzz-seeds build-fuzz/fuzz-corpus build-fuzz/fuzz-crashes
+mkdir -p build-fuzz/fuzz-corpus build-fuzz/fuzz-crashes
+build-fuzz/fuzz/quadrillo_pack_seeds build-fuzz/fuzz-seeds
+if ! build-fuzz/fuzz/quadrillo_pack_fuzz -max_total_time=30 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix=build-fuzz/fuzz-crashes/ \
+    build-fuzz/fuzz-corpus build-fuzz/fuzz-seeds >build-fuzz/fuzz.log 2>&1; then
+    tail -n 40 build-fuzz/fuzz.log >&2
+    echo "The pack reader fuzzer found a crash: see build-fuzz/fuzz-crashes/" >&2
+    exit 1
+fi
+echo "Fuzzed the pack reader for 30 s under ASan+UBSan:" \
+    "$(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build-fuzz/fuzz.log)," \
+    "$(grep -o 'cov: [0-9]* ft: [0-9]*' build-fuzz/fuzz.log | tail -n 1)"

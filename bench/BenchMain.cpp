@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 
 std::vector<FloorGoal>& FloorGoals() {
     static std::vector<FloorGoal> goals;
@@ -18,12 +19,17 @@ namespace {
 class CollectingReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            if (run.error_occurred)
+                failed.insert(name);
+            else if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                realTime[name] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> realTime;
+    std::set<std::string> failed;
 };
 
 } // namespace
@@ -34,6 +40,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n%-32s %-28s %8s %8s\n", "benchmark", "floor", "ratio", "goal");
     for (const FloorGoal& goal : FloorGoals()) {
+        if (reporter.failed.contains(goal.benchmark) || reporter.failed.contains(goal.floor)) {
+            std::printf("%-32s %-28s %8s\n", goal.benchmark.c_str(), goal.floor.c_str(), "ERROR");
+            continue;
+        }
         const auto measured = reporter.realTime.find(goal.benchmark);
         const auto floor = reporter.realTime.find(goal.floor);
         if (measured == reporter.realTime.end() || floor == reporter.realTime.end())

@@ -6,6 +6,7 @@ QUADRILLO_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xauth xdotool x11-apps imagemagick libx11-dev
 )
 
