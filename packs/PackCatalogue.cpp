@@ -3,14 +3,15 @@
 #include "platform/FileLayer.h"
 
 #include <algorithm>
-#include <cctype>
-#include <system_error>
+#include <utility>
 
 namespace {
 
+// ASCII only, so the order does not change with the locale.
 std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
     return text;
 }
 
@@ -21,17 +22,17 @@ bool IsPackName(const std::string& name) {
 } // namespace
 
 std::vector<std::string> ListPackFiles(const std::filesystem::path& directory) {
+    // Each name with its lowered form, lowered once rather than at every
+    // comparison of the sort.
+    std::vector<std::pair<std::string, std::string>> keyed;
+    for (DirectoryEntry& entry : ListDirectory(directory))
+        if (IsPackName(entry.name) && !entry.isDirectory)
+            keyed.emplace_back(Lowered(entry.name), std::move(entry.name));
+    std::sort(keyed.begin(), keyed.end());
     std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-        const std::string name = entry.path().filename().string();
-        if (IsPackName(name) && !entry.is_directory(error))
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string la = Lowered(a), lb = Lowered(b);
-        return la != lb ? la < lb : a < b;
-    });
+    names.reserve(keyed.size());
+    for (auto& [lowered, name] : keyed)
+        names.push_back(std::move(name));
     return names;
 }
 
@@ -39,7 +40,7 @@ PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& di
     catalogue = PackCatalogue();
     PackProblems problems;
     for (const std::string& name : ListPackFiles(directory)) {
-        const QString shown = QString::fromStdString(name);
+        const auto shown = [&name] { return QString::fromStdString(name); };
         unsigned char header[kPackHeaderSize] = {};
         std::size_t got = 0;
         try {
@@ -50,7 +51,7 @@ PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& di
             continue;
         }
         if (got < 1 || header[0] != kPackMagic) {
-            problems.push_back({PackProblem::Kind::BadMagic, shown});
+            problems.push_back({PackProblem::Kind::BadMagic, shown()});
             continue;
         }
         const int category = static_cast<signed char>(header[1]);
@@ -59,9 +60,9 @@ PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& di
             problems.push_back(
                 {PackProblem::Kind::Refused,
                  QStringLiteral("%1 is not a picture pack Quadrillo can read: %2.")
-                     .arg(shown, got < std::size_t(kPackHeaderSize)
-                                     ? QStringLiteral("it ends inside its header")
-                                     : QStringLiteral("it claims %1 pictures").arg(pictures))});
+                     .arg(shown(), got < std::size_t(kPackHeaderSize)
+                                       ? QStringLiteral("it ends inside its header")
+                                       : QStringLiteral("it claims %1 pictures").arg(pictures))});
             continue;
         }
         if (category < 0 || category >= kCategoryCount)

@@ -44,10 +44,12 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
                                    .arg(int(static_cast<signed char>(length)))));
         return RecordRead::Refused;
     }
-    header.title.resize(length);
-    unsigned char size[4] = {};
-    if (in.Read(header.title.data(), length) != length || in.Read(size, 4) != 4)
+    // Title and data length in one read.
+    unsigned char rest[0x7f + 4];
+    if (in.Read(rest, length + 4u) != length + 4u)
         return RecordRead::CutShort;
+    header.title.assign(reinterpret_cast<const char*>(rest), length);
+    const unsigned char* size = rest + length;
     header.dataLength = std::uint32_t(size[0]) | std::uint32_t(size[1]) << 8 |
                         std::uint32_t(size[2]) << 16 | std::uint32_t(size[3]) << 24;
     if (header.dataLength > kMaxPictureDataLength) {

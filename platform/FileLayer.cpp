@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,6 +59,26 @@ void RemoveFile(const std::filesystem::path& file) {
         throw FileError(FileError::Operation::Remove, file, std::strerror(errno));
 }
 
+std::vector<DirectoryEntry> ListDirectory(const std::filesystem::path& directory) {
+    std::vector<DirectoryEntry> entries;
+    DIR* listing = ::opendir(directory.c_str());
+    if (!listing)
+        return entries;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        bool isDirectory = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) { // some file systems do not say
+            struct stat info {};
+            isDirectory = ::stat((directory / name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        }
+        entries.push_back({name, isDirectory});
+    }
+    ::closedir(listing);
+    return entries;
+}
+
 std::uint64_t TotalBytesRead() {
     return totalBytesRead;
 }
@@ -66,11 +87,6 @@ InputFile::InputFile(const std::filesystem::path& file) : path_(file) {
     descriptor_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor_ < 0)
         throw FileError(FileError::Operation::Open, file, std::strerror(errno));
-    struct stat info {};
-    if (::fstat(descriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(descriptor_);
-        throw FileError(FileError::Operation::Open, file, "it is a directory");
-    }
 }
 
 InputFile::~InputFile() {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // What the file layer raises when a file cannot be opened, created, read,
 // written or deleted. The command dispatcher reports it; game code lets it pass.
@@ -29,6 +30,14 @@ bool FileExists(const std::filesystem::path& file);
 
 // Deletes the file; raises FileError when it cannot.
 void RemoveFile(const std::filesystem::path& file);
+
+// The names in a directory, without "." and "..", in no particular order;
+// nothing when it cannot be listed.
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory = false;
+};
+std::vector<DirectoryEntry> ListDirectory(const std::filesystem::path& directory);
 
 // Bytes read through InputFile by the whole process, for measuring readers.
 std::uint64_t TotalBytesRead();
