@@ -1,0 +1,336 @@
+#include "tests/e2e/GameHarness.h"
+
+#include "packs/PackWriter.h"
+#include "platform/BmpWriter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cstring>
+#include <iostream>
+#include <set>
+
+std::string Text(const QByteArray& bytes) {
+    return bytes.trimmed().toStdString();
+}
+
+std::string Text(const QString& text) {
+    return text.toStdString();
+}
+
+bool SamePixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return false;
+    const QImage x = a.convertToFormat(QImage::Format_RGB888);
+    const QImage y = b.convertToFormat(QImage::Format_RGB888);
+    for (int row = 0; row < x.height(); ++row)
+        if (std::memcmp(x.constScanLine(row), y.constScanLine(row), size_t(x.width()) * 3) != 0)
+            return false;
+    return true;
+}
+
+ToolRun RunTool(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ToolRun run;
+    const std::string command = Text(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+    if (!process.waitForStarted(timeoutMs)) {
+        run.problem = command + ": " + Text(process.errorString());
+        return run;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        run.problem = command + ": no answer within " + std::to_string(timeoutMs) + " ms";
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    const QByteArray err = process.readAllStandardError();
+    run.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!run.ok)
+        run.problem = command + ": exit code " + std::to_string(process.exitCode()) +
+                      ", stderr: " + Text(err);
+    return run;
+}
+
+namespace {
+
+// Picture in bits 19-23, x in bits 9-18, y in bits 0-8.
+QRgb PicturePixel(int picture, int x, int y) {
+    return 0xff000000u | (unsigned(picture) << 19) | (unsigned(x) << 9) | unsigned(y);
+}
+
+TileShown IdentifyTile(const QImage& cell, const Grid& grid, const std::vector<QImage>& pictures) {
+    const QRgb corner = cell.pixel(0, 0) & 0xffffffu;
+    const int picture = int(corner >> 19), x = int((corner >> 9) & 0x3ffu),
+              y = int(corner & 0x1ffu);
+    const int w = grid.TileWidth(), h = grid.TileHeight();
+    if (picture >= int(pictures.size()) || x % w != 0 || y % h != 0 || x / w >= grid.n ||
+        y / h >= grid.n)
+        return {};
+    if (!SamePixels(cell, pictures[picture].copy(x, y, w, h)))
+        return {};
+    return {picture, (y / h) * grid.n + x / w};
+}
+
+} // namespace
+
+QImage MakeTestPicture(int picture) {
+    QImage image(600, 375, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, PicturePixel(picture, x, y));
+    return image;
+}
+
+std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
+                                  const std::vector<QImage>& pictures) {
+    std::vector<TileShown> shown;
+    for (int cell = 0; cell < grid.Cells(); ++cell)
+        shown.push_back(IdentifyTile(board.copy(grid.CellRect(cell)), grid, pictures));
+    return shown;
+}
+
+int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid) {
+    if (shown.empty() || shown.front().picture < 0)
+        return -1;
+    std::set<int> tiles;
+    for (const TileShown& cell : shown) {
+        if (cell.picture != shown.front().picture)
+            return -1;
+        tiles.insert(cell.tile);
+    }
+    return int(tiles.size()) == grid.Cells() ? shown.front().picture : -1;
+}
+
+std::string DescribeTiles(const std::vector<TileShown>& shown, const Grid& grid) {
+    std::string text;
+    for (std::size_t cell = 0; cell < shown.size(); ++cell) {
+        text += cell % grid.n ? " " : "\n  ";
+        text += shown[cell].picture < 0
+                    ? std::string("-")
+                    : std::to_string(shown[cell].picture) + ":" + std::to_string(shown[cell].tile);
+    }
+    return text;
+}
+
+void GameTest::SetUp() {
+    display_ = qEnvironmentVariable("QUADRILLO_E2E_DISPLAY");
+    if (display_.isEmpty())
+        GTEST_SKIP() << "QUADRILLO_E2E_DISPLAY is not set; test.sh starts Xvfb and sets it "
+                        "to the display this test drives the game on.";
+    ASSERT_TRUE(scratch_.isValid()) << Text(scratch_.errorString());
+    const QDir root(scratch_.path());
+    for (const char* name : {"program", "launch", "config", "runtime"})
+        ASSERT_TRUE(root.mkpath(QLatin1String(name))) << name;
+    programDir_ = root.filePath(QStringLiteral("program"));
+    launchDir_ = root.filePath(QStringLiteral("launch"));
+    configDir_ = root.filePath(QStringLiteral("config"));
+    // Qt refuses a runtime directory others can read.
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    toolEnvironment_ = QProcessEnvironment::systemEnvironment();
+    toolEnvironment_.insert(QStringLiteral("DISPLAY"), display_);
+
+    gameEnvironment_ = toolEnvironment_;
+    gameEnvironment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    gameEnvironment_.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir_);
+    gameEnvironment_.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                            root.filePath(QStringLiteral("runtime")));
+    gameEnvironment_.remove(QStringLiteral("QUADRILLO_REPORT_FIRST_PAINT"));
+}
+
+void GameTest::TearDown() {
+    if (game_.state() != QProcess::NotRunning) {
+        game_.kill();
+        game_.waitForFinished(kExitWaitMs);
+    }
+    if (HasFailure()) {
+        scratch_.setAutoRemove(false);
+        std::cerr << "Screenshots and game files are kept in " << Text(scratch_.path()) << "\n";
+    }
+}
+
+QString GameTest::ScratchFile(const QString& name) const {
+    return QDir(scratch_.path()).filePath(name);
+}
+
+QString GameTest::ProgramFile(const QString& name) const {
+    return QDir(programDir_).filePath(name);
+}
+
+QString GameTest::SettingsFile() const {
+    return QDir(configDir_).filePath(QStringLiteral("Quadrillo/quadrillo.conf"));
+}
+
+std::string GameTest::Screenshots() const {
+    return " (screenshots in " + Text(scratch_.path()) + ")";
+}
+
+void GameTest::InstallGame() {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUADRILLO_BINARY), ProgramFile("quadrillo")))
+        << "cannot copy " << QUADRILLO_BINARY;
+}
+
+void GameTest::InstallPack(const QString& name, int category, const std::vector<QImage>& pictures) {
+    std::vector<PackPicture> contents;
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        contents.push_back(
+            {QStringLiteral("Test picture %1").arg(i + 1), EncodeBmp24(pictures[i])});
+    const QString refused =
+        WritePack(std::filesystem::path(ProgramFile(name).toStdString()), category, contents);
+    ASSERT_TRUE(refused.isEmpty()) << "the pack writer refused the pack: " << Text(refused);
+}
+
+void GameTest::StartGame(const QProcessEnvironment& environment) {
+    gameOutput_.clear();
+    game_.setProcessEnvironment(environment);
+    game_.setWorkingDirectory(launchDir_);
+    game_.setProcessChannelMode(QProcess::MergedChannels);
+    game_.start(ProgramFile("quadrillo"), {});
+    ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
+}
+
+std::string GameTest::GameOutput() {
+    gameOutput_ += game_.readAll();
+    return Text(gameOutput_);
+}
+
+std::optional<QString> GameTest::FindWindow(std::string* problem) {
+    const QString pid = QString::number(game_.processId());
+    const ToolRun search =
+        RunTool(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--sync"),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--all"), QStringLiteral("--pid"),
+                 pid, QStringLiteral("--name"), QStringLiteral("^Quadrillo$")},
+                toolEnvironment_, kWindowWaitMs);
+    if (!search.ok) {
+        *problem = search.problem;
+        // A message box in the way is the likeliest cause: name what is shown.
+        const ToolRun shown =
+            RunTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                     QStringLiteral("--pid"), pid, QStringLiteral("--name"), QStringLiteral("."),
+                     QStringLiteral("getwindowname"), QStringLiteral("%@")},
+                    toolEnvironment_);
+        if (shown.ok)
+            *problem += "\nthe game's visible windows are titled: " + Text(shown.out);
+        return std::nullopt;
+    }
+    const QList<QByteArray> ids = search.out.trimmed().split('\n');
+    if (ids.size() != 1 || ids.front().isEmpty()) {
+        *problem = "expected one visible Quadrillo window, xdotool found: " + Text(search.out);
+        return std::nullopt;
+    }
+    return QString::fromLatin1(ids.front());
+}
+
+std::optional<QRect> GameTest::WindowOnScreen(const QString& window, std::string* problem) {
+    const ToolRun geometry = RunTool(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, toolEnvironment_);
+    if (!geometry.ok) {
+        *problem = geometry.problem;
+        return std::nullopt;
+    }
+    std::optional<int> x, y, width, height;
+    for (const QByteArray& line : geometry.out.split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split('=');
+        if (parts.size() != 2)
+            continue;
+        bool ok = false;
+        const int value = parts[1].toInt(&ok);
+        if (!ok)
+            continue;
+        if (parts[0] == "X")
+            x = value;
+        else if (parts[0] == "Y")
+            y = value;
+        else if (parts[0] == "WIDTH")
+            width = value;
+        else if (parts[0] == "HEIGHT")
+            height = value;
+    }
+    if (!x || !y || !width || !height) {
+        *problem = "cannot read xdotool getwindowgeometry: " + Text(geometry.out);
+        return std::nullopt;
+    }
+    return QRect(*x, *y, *width, *height);
+}
+
+std::optional<QRect> GameTest::BoardOnScreen(const QString& window, QSize board,
+                                             std::string* problem) {
+    const std::optional<QRect> outer = WindowOnScreen(window, problem);
+    if (!outer)
+        return std::nullopt;
+    if (outer->width() != board.width() || outer->height() <= board.height()) {
+        *problem = "window is " + std::to_string(outer->width()) + " x " +
+                   std::to_string(outer->height()) + "; expected " + std::to_string(board.width()) +
+                   " wide and taller than the " + std::to_string(board.height()) + " board";
+        return std::nullopt;
+    }
+    return QRect(outer->left(), outer->bottom() + 1 - board.height(), board.width(),
+                 board.height());
+}
+
+std::optional<QImage> GameTest::GrabBoard(const QString& name, std::string* problem) {
+    const QString file = ScratchFile(name + QStringLiteral(".png"));
+    const ToolRun grab =
+        RunTool(QStringLiteral("import"),
+                {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:") + file},
+                toolEnvironment_);
+    if (!grab.ok) {
+        *problem = grab.problem;
+        return std::nullopt;
+    }
+    const QImage screen(file);
+    if (screen.isNull()) {
+        *problem = "cannot load screenshot " + Text(file);
+        return std::nullopt;
+    }
+    if (!screen.rect().contains(board_)) {
+        *problem = "board is not wholly on the screen";
+        return std::nullopt;
+    }
+    return screen.copy(board_).convertToFormat(QImage::Format_RGB888);
+}
+
+void GameTest::WaitForWholePicture(const Grid& grid, const std::vector<QImage>& pictures,
+                                   const QString& name, QImage* board, int* picture) {
+    // The window may be mapped before the board is painted.
+    std::string problem;
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        const std::optional<QImage> now = GrabBoard(name, &problem);
+        ASSERT_TRUE(now) << problem;
+        const std::vector<TileShown> shown = TilesShown(*now, grid, pictures);
+        *picture = WholePictureShown(shown, grid);
+        if (*picture >= 0) {
+            *board = *now;
+            return;
+        }
+        ASSERT_NE(game_.state(), QProcess::NotRunning) << "the game ended early: " << GameOutput();
+        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+            << "the " << grid.n << " x " << grid.n
+            << " board never showed each tile of one pack picture once; picture:tile per cell "
+               "(-: none):"
+            << DescribeTiles(shown, grid) << Screenshots();
+        QThread::msleep(kPollMs);
+    }
+}
+
+void GameTest::CloseGame(const QString& window) {
+    const ToolRun close =
+        RunTool(QStringLiteral(X_CLOSE_WINDOW_BINARY), {window}, toolEnvironment_);
+    ASSERT_TRUE(close.ok) << close.problem;
+    ASSERT_TRUE(game_.waitForFinished(kExitWaitMs))
+        << "the game did not exit after the close request; output: " << GameOutput();
+    ASSERT_EQ(game_.exitStatus(), QProcess::NormalExit) << "output: " << GameOutput();
+    ASSERT_EQ(game_.exitCode(), 0) << "output: " << GameOutput();
+}

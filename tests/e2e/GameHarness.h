@@ -1,0 +1,134 @@
+#pragma once
+
+// What the end-to-end tests share: a scratch program directory with a copy of
+// the game and a pack the tests write, the game started on the X server named
+// by QUADRILLO_E2E_DISPLAY, and the board read back from screenshots.
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr int kWindowWaitMs = 20000;
+inline constexpr int kScreenWaitMs = 10000;
+inline constexpr int kExitWaitMs = 10000;
+inline constexpr int kToolWaitMs = 10000;
+inline constexpr int kPollMs = 100;
+
+std::string Text(const QByteArray& bytes);
+std::string Text(const QString& text);
+
+// Pixels only: QImage's == also compares colour spaces, and a screenshot has
+// one where a bitmap file has none.
+bool SamePixels(const QImage& a, const QImage& b);
+
+struct ToolRun {
+    bool ok = false;
+    QByteArray out;
+    std::string problem;
+};
+
+// Runs a helper tool to its end; a tool that hangs is killed.
+ToolRun RunTool(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment, int timeoutMs = kToolWaitMs);
+
+// The board at grid size n: tiles of 600/n x 375/n, cells numbered row by row.
+struct Grid {
+    int n = 5;
+
+    int TileWidth() const { return 600 / n; }
+    int TileHeight() const { return 375 / n; }
+    int Cells() const { return n * n; }
+    QSize BoardSize() const { return {n * TileWidth(), n * TileHeight()}; }
+    QRect CellRect(int column, int row) const {
+        return {column * TileWidth(), row * TileHeight(), TileWidth(), TileHeight()};
+    }
+    QRect CellRect(int index) const { return CellRect(index % n, index / n); }
+};
+
+// A 600 x 375 picture whose every pixel names the picture and its own place
+// in it, so any cell at any grid size tells which tile of which picture it
+// shows, and whether it is shifted.
+QImage MakeTestPicture(int picture);
+
+struct TileShown {
+    int picture = -1; // -1: the cell shows no tile of any picture
+    int tile = -1;    // row by row, as the cells are numbered
+};
+
+// What each cell of the board shows, against pictures made by MakeTestPicture.
+std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
+                                  const std::vector<QImage>& pictures);
+
+// The picture of which every cell shows a different tile, or -1.
+int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid);
+
+// Picture:tile per cell, row by row, for failure messages.
+std::string DescribeTiles(const std::vector<TileShown>& shown, const Grid& grid);
+
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString ScratchFile(const QString& name) const;
+    QString ProgramFile(const QString& name) const;
+    QString SettingsFile() const; // where the game keeps its settings
+    std::string Screenshots() const;
+
+    // Copies the game binary into the program directory; use with
+    // ASSERT_NO_FATAL_FAILURE.
+    void InstallGame();
+    // Writes `pictures` as a pack beside the game, each one encoded as a
+    // pack bitmap is.
+    void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
+
+    // Starts the game from the launch directory; use with ASSERT_NO_FATAL_FAILURE.
+    void StartGame(const QProcessEnvironment& environment);
+    void StartGame() { StartGame(gameEnvironment_); }
+
+    // Everything the game printed so far; kept, as reading drains the pipe.
+    std::string GameOutput();
+
+    // The game's window, found by its title among the game's own windows.
+    std::optional<QString> FindWindow(std::string* problem);
+
+    // The window's outer rectangle on the screen.
+    std::optional<QRect> WindowOnScreen(const QString& window, std::string* problem);
+
+    // The board's rectangle on the screen: the bottom of the window, under
+    // the menu bar, as wide as the window.
+    std::optional<QRect> BoardOnScreen(const QString& window, QSize board, std::string* problem);
+
+    // The board as the screen shows it now; the full screenshot is kept in
+    // the scratch dir under the given name.
+    std::optional<QImage> GrabBoard(const QString& name, std::string* problem);
+
+    // Waits until every cell shows a different tile of one of `pictures`;
+    // sets `picture` to that picture. Use with ASSERT_NO_FATAL_FAILURE.
+    void WaitForWholePicture(const Grid& grid, const std::vector<QImage>& pictures,
+                             const QString& name, QImage* board, int* picture);
+
+    // Sends the close request and waits for a normal exit with status 0; use
+    // with ASSERT_NO_FATAL_FAILURE.
+    void CloseGame(const QString& window);
+
+    QString display_;
+    QTemporaryDir scratch_;
+    QString programDir_;
+    QString launchDir_;
+    QString configDir_;
+    QProcessEnvironment toolEnvironment_;
+    QProcessEnvironment gameEnvironment_;
+    QRect board_;
+    QProcess game_;
+    QByteArray gameOutput_;
+};
