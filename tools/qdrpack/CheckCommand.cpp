@@ -1,9 +1,7 @@
-#include "Arguments.h"
 #include "Commands.h"
 #include "Console.h"
-#include "Help.h"
+#include "EachPack.h"
 #include "LayoutProblems.h"
-#include "ToolErrors.h"
 #include "ToolFiles.h"
 #include "packs/PackReader.h"
 #include "platform/FileLayer.h"
@@ -38,28 +36,13 @@ std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures
 } // namespace
 
 int RunCheck(const std::vector<std::string>& args) {
-    const ParsedArguments parsed = ParseArguments(kCommand, args, {});
-    if (parsed.help) {
-        PrintOut(HelpText(kCommand));
-        return 0;
-    }
-    if (parsed.operands.empty())
-        throw UsageError(kCommand, "no pack named");
-    bool allSound = true;
-    for (const std::string& name : parsed.operands) {
-        const std::filesystem::path pack = name;
-        try {
-            int pictures = 0;
-            const std::vector<QString> problems = ProblemsOf(pack, pictures);
-            for (const QString& problem : problems)
-                PrintPackProblem(pack, problem);
-            if (problems.empty())
-                PrintOut(QStringLiteral("%1: ok (%2 pictures)").arg(Shown(pack)).arg(pictures));
-            allSound = allSound && problems.empty();
-        } catch (const FileError& error) {
-            PrintError(error.what());
-            allSound = false;
-        }
-    }
-    return allSound ? 0 : 1;
+    return RunOverPacks(kCommand, args, [](const std::filesystem::path& pack) {
+        int pictures = 0;
+        const std::vector<QString> problems = ProblemsOf(pack, pictures);
+        for (const QString& problem : problems)
+            PrintPackProblem(pack, problem);
+        if (problems.empty())
+            PrintOut(QStringLiteral("%1: ok (%2 pictures)").arg(Shown(pack)).arg(pictures));
+        return problems.empty();
+    });
 }

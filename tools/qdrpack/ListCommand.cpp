@@ -1,9 +1,7 @@
-#include "Arguments.h"
 #include "Commands.h"
 #include "Console.h"
-#include "Help.h"
+#include "EachPack.h"
 #include "LayoutProblems.h"
-#include "ToolErrors.h"
 #include "packs/PackFormat.h"
 #include "packs/PackReader.h"
 #include "packs/Windows1252.h"
@@ -40,21 +38,5 @@ bool ListPack(const std::filesystem::path& pack) {
 } // namespace
 
 int RunList(const std::vector<std::string>& args) {
-    const ParsedArguments parsed = ParseArguments(kCommand, args, {});
-    if (parsed.help) {
-        PrintOut(HelpText(kCommand));
-        return 0;
-    }
-    if (parsed.operands.empty())
-        throw UsageError(kCommand, "no pack named");
-    bool sound = true;
-    for (const std::string& pack : parsed.operands) {
-        try {
-            sound = ListPack(pack) && sound;
-        } catch (const FileError& error) {
-            PrintError(error.what());
-            sound = false;
-        }
-    }
-    return sound ? 0 : 1;
+    return RunOverPacks(kCommand, args, ListPack);
 }
