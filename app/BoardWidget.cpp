@@ -1,6 +1,8 @@
 #include "app/BoardWidget.h"
 
-#include "platform/ClientSurface.h"
+#include "platform/MessageBoxService.h"
+#include "puzzle/BoardView.h"
+#include "puzzle/PuzzleState.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -28,28 +30,45 @@ void ReportFirstPaint() {
 
 } // namespace
 
-BoardWidget::BoardWidget(const ClientSurface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
+BoardWidget::BoardWidget(PuzzleState& state, MessageBoxService& messages, QWidget* parent)
+    : QWidget(parent), state_(state), messages_(messages) {
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardWidget::ShowSurface() {
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Show(OnBoardClick(state_, int(event->position().x()), int(event->position().y())));
+}
+
+void BoardWidget::Show(BoardChange change) {
+    if (change == BoardChange::Nothing || change == BoardChange::PickedUp)
+        return;
+    PaintBoard();
+    if (change == BoardChange::Completed)
+        messages_.Show(QStringLiteral("Puzzle complete!"), QStringLiteral("Congratulations"));
+    if (change == BoardChange::Swapped || change == BoardChange::Completed)
+        DropSelection(state_);
+}
+
+void BoardWidget::PaintBoard() {
+    DrawBoard(state_, surface_);
     surfaceCurrent_ = true;
     repaint();
     surfaceCurrent_ = false;
 }
 
+void BoardWidget::SetClientSize(QSize size) {
+    surface_.Reset(size);
+    setFixedSize(size);
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
-    if (!surfaceCurrent_ && onExpose)
-        onExpose();
+    // The window system asks too: draw afresh unless the program just did.
+    if (!surfaceCurrent_)
+        DrawBoard(state_, surface_);
     QPainter painter(this);
     painter.drawImage(event->rect(), surface_.Image(), event->rect());
     painter.end();
     ReportFirstPaint();
-}
-
-void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onLeftPress)
-        onLeftPress(int(event->position().x()), int(event->position().y()));
 }

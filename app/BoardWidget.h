@@ -1,30 +1,38 @@
 #pragma once
 
+#include "platform/ClientSurface.h"
+#include "puzzle/Board.h"
+
 #include <QWidget>
 
-#include <functional>
+class MessageBoxService;
+struct PuzzleState;
 
-class ClientSurface;
-
-// The main window's client area: shows the client surface and passes on
-// left-button presses. It holds no game state.
+// The main window's client area: turns left-button presses into board moves
+// and shows the board drawn on its client surface.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
   public:
-    BoardWidget(const ClientSurface& surface, QWidget* parent = nullptr);
+    BoardWidget(PuzzleState& state, MessageBoxService& messages, QWidget* parent = nullptr);
 
-    std::function<void()> onExpose; // a paint the window system asked for
-    std::function<void(int x, int y)> onLeftPress;
+    // Shows what a click or a board command did: a repaint, then for a
+    // completing swap the congratulations, and only then the swap ends.
+    void Show(BoardChange change);
+    // The program's own synchronous repaint.
+    void PaintBoard();
+    // A fresh white surface of the new client size.
+    void SetClientSize(QSize size);
 
-    // Shows the surface at once, without drawing it again.
-    void ShowSurface();
+    const ClientSurface& Surface() const { return surface_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    const ClientSurface& surface_;
+    PuzzleState& state_;
+    MessageBoxService& messages_;
+    ClientSurface surface_;
     bool surfaceCurrent_ = false;
 };

@@ -2,9 +2,9 @@
 
 #include "app/BoardWidget.h"
 #include "app/MainMenu.h"
-#include "app/PuzzleState.h"
 #include "platform/PictureLoader.h"
 #include "puzzle/BoardView.h"
+#include "puzzle/PuzzleState.h"
 #include "resources/CommandIds.h"
 
 #include <QAction>
@@ -19,14 +19,12 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      state_(state), services_(std::move(services)), board_(new BoardWidget(surface_, this)) {
+      state_(state), services_(std::move(services)),
+      board_(new BoardWidget(state, services_.messages, this)) {
     setWindowTitle(QStringLiteral("Quadrillo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quadrillo.png")));
     setCentralWidget(board_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    board_->onExpose = [this] { DrawBoard(state_, surface_); };
-    board_->onLeftPress = [this](int x, int y) { OnBoardClick(x, y); };
 
     commands_.Add(ID_FILE_EXIT, &CMainFrame::OnClose);
     commands_.Add(ID_VIEW_JUMBLE, &CMainFrame::OnJumble);
@@ -51,7 +49,7 @@ CMainFrame::~CMainFrame() = default;
 
 QSize CMainFrame::ClientSizeAtCreation() const {
     const int n = state_.dimension;
-    return {n * TileWidthFor(n), n * TileHeightFor(n)};
+    return {n * state_.tileWidth, n * state_.tileHeight};
 }
 
 // One pixel wider and taller than the board, as the window has always grown.
@@ -60,15 +58,12 @@ QSize CMainFrame::ClientSizeAfterResize() const {
 }
 
 void CMainFrame::SetClientSize(QSize size) {
-    surface_.Reset(size);
-    board_->setFixedSize(size);
+    board_->SetClientSize(size);
     adjustSize();
 }
 
 void CMainFrame::PaintBoard() {
-    DrawBoard(state_, surface_);
-    board_->ShowSurface();
-    ShowCompletionIfPending(state_, services_.messages);
+    board_->PaintBoard();
 }
 
 void CMainFrame::ResizeToBoard() {
@@ -91,10 +86,6 @@ QString CMainFrame::LoadPuzzleBitmap(const QString& path) {
     return picture.reason;
 }
 
-void CMainFrame::OnBoardClick(int x, int y) {
-    ::OnBoardClick(state_, x, y, [this] { PaintBoard(); });
-}
-
 void CMainFrame::OnClose() {
     // Quitting always quits: a temp.bmp that cannot be deleted is reported,
     // not a trap.
@@ -109,13 +100,13 @@ void CMainFrame::OnClose() {
 }
 
 void CMainFrame::OnJumble() {
-    JumbleCommand(state_, [this] { PaintBoard(); });
+    board_->Show(JumbleCommand(state_));
 }
 void CMainFrame::OnGrid() {
-    GridCommand(state_, [this] { PaintBoard(); });
+    board_->Show(GridCommand(state_));
 }
 void CMainFrame::OnSolve() {
-    SolveBoard(state_, [this] { PaintBoard(); });
+    board_->Show(SolveBoard(state_));
 }
 
 void CMainFrame::DispatchCommand(int id) {

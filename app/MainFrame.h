@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/ClientSurface.h"
 #include "platform/CommandTable.h"
 #include "platform/ProgramDirectory.h"
 
@@ -36,7 +35,6 @@ class CMainFrame : public QMainWindow {
     // program. Does not repaint.
     QString LoadPuzzleBitmap(const QString& path);
 
-    void OnBoardClick(int x, int y);
     void OnClose();
     void OnJumble();
     void OnGrid();
@@ -45,7 +43,6 @@ class CMainFrame : public QMainWindow {
     void DispatchCommand(int id);
     QAction* Action(int id) const;
     BoardWidget& Board() const { return *board_; }
-    const ClientSurface& Surface() const { return surface_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +55,6 @@ class CMainFrame : public QMainWindow {
 
     PuzzleState& state_;
     Services services_;
-    ClientSurface surface_;
     BoardWidget* board_;
     CommandTable<CMainFrame> commands_;
     std::map<int, QAction*> actions_;

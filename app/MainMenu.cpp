@@ -9,20 +9,13 @@
 
 #include <vector>
 
-namespace {
-
-QKeySequence ShortcutFor(int id) {
-    for (const AcceleratorResource& accelerator : kMainAccelerators)
-        if (accelerator.id == id)
-            return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + accelerator.character - 1));
-    return {};
+QList<QKeySequence> AcceleratorKeys(char character) {
+    if (character < 0x01 || character > 0x1A)
+        return {};
+    const auto letter = Qt::Key(Qt::Key_A + character - 1);
+    // The control character comes with or without Shift; the first is shown.
+    return {QKeySequence(Qt::CTRL | letter), QKeySequence(Qt::CTRL | Qt::SHIFT | letter)};
 }
-
-QString Label(std::string_view text) {
-    return QString::fromUtf8(text.substr(0, text.find('\t')));
-}
-
-} // namespace
 
 std::map<int, QAction*> BuildMainMenu(QMenuBar& bar, const std::function<bool(int)>& hasHandler,
                                       const std::function<void(int)>& dispatch) {
@@ -49,8 +42,8 @@ std::map<int, QAction*> BuildMainMenu(QMenuBar& bar, const std::function<bool(in
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(Label(item->text));
-            action->setShortcut(ShortcutFor(item->id));
+            QAction* action = menu->addAction(QString::fromUtf8(item->label));
+            action->setShortcuts(AcceleratorKeys(item->accelerator));
             action->setData(item->id);
             const int id = item->id;
             QObject::connect(action, &QAction::triggered, &bar, [dispatch, id] { dispatch(id); });

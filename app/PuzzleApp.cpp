@@ -1,9 +1,10 @@
 #include "app/PuzzleApp.h"
 
+#include "app/ChoosePicture.h"
 #include "app/MainFrame.h"
-#include "app/Settings.h"
-#include "packs/PictureChoice.h"
+#include "packs/PackReports.h"
 #include "platform/QSettingsProfileStore.h"
+#include "puzzle/Settings.h"
 
 #include <QFileInfo>
 

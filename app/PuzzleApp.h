@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/PuzzleState.h"
 #include "packs/PackCatalogue.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtMessageBox.h"
+#include "puzzle/PuzzleState.h"
 
 #include <QApplication>
 

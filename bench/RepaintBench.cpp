@@ -1,9 +1,9 @@
 // A full program repaint at the finest grid with the grid on, against a plain
 // memcpy of the same surface: the floor any repaint has to pay.
-#include "app/PuzzleState.h"
 #include "bench/Floors.h"
 #include "platform/ClientSurface.h"
 #include "puzzle/BoardView.h"
+#include "puzzle/PuzzleState.h"
 
 #include <benchmark/benchmark.h>
 

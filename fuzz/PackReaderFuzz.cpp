@@ -87,8 +87,8 @@ void ReadEverything(const std::uint8_t* data, std::size_t size) {
     WriteFile(pack, data, size);
 
     const PackListing listing = ReadPackListing(pack);
-    Check(listing.headerComplete == (size >= 3), "header completeness misreported");
-    Check(listing.records.size() <= std::size_t(std::max<int>(listing.pictureCount, 0)),
+    Check(listing.header.complete == (size >= 3), "header completeness misreported");
+    Check(listing.records.size() <= std::size_t(std::max<int>(listing.header.pictureCount, 0)),
           "more records than the pack claims");
     for (const PackRecord& record : listing.records)
         Check(record.title.size() < 0x80 && record.dataLength <= 0x7fffffffu,
@@ -104,7 +104,7 @@ void ReadEverything(const std::uint8_t* data, std::size_t size) {
         Check(std::size_t(titles[k].size()) == listing.records[k].title.size(),
               "a title changed length when decoded");
 
-    const int count = listing.pictureCount;
+    const int count = listing.header.pictureCount;
     const int chosen = size > 3 ? static_cast<std::int8_t>(data[size - 1]) : -1;
     for (const int number : {0, 1, count, count + 1, chosen}) {
         const PackProblems problems = ExtractPicture(pack, number, output);
@@ -113,7 +113,7 @@ void ReadEverything(const std::uint8_t* data, std::size_t size) {
             const PackRecord& record = listing.records[std::size_t(wanted) - 1];
             CheckExtracted(output, record, data, size);
             PackProblems expected;
-            if (listing.magic != kPackMagic)
+            if (listing.header.magic != kPackMagic)
                 expected.push_back({PackProblem::Kind::BadMagic, "scratch.qdr"});
             if (record.dataOffset + record.dataLength > size)
                 expected.push_back({PackProblem::Kind::DataCutShort, kReadOutTheFile});
@@ -130,12 +130,12 @@ void ReadEverything(const std::uint8_t* data, std::size_t size) {
     int found = 0;
     for (int c = 0; c < kCategoryCount; ++c)
         found += catalogue.packCount[c];
-    const bool sound = listing.headerComplete && listing.magic == kPackMagic && count >= 0;
-    const bool shown = sound && listing.category >= 0 && listing.category < kCategoryCount;
+    const bool sound = listing.header.complete && listing.header.magic == kPackMagic && count >= 0;
+    const bool shown = sound && IsCategory(listing.header.category);
     Check(found == (shown ? 1 : 0), "the catalogue miscounts the pack");
     Check(problems.size() == (sound ? 0u : 1u), "the catalogue misreports the pack");
     if (shown)
-        Check(catalogue.pictureTotal[listing.category] == count,
+        Check(catalogue.pictureTotal[listing.header.category] == count,
               "the catalogue miscounts pictures");
 
     fs::remove(pack);

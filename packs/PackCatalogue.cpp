@@ -3,6 +3,7 @@
 #include "platform/FileLayer.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -40,36 +41,28 @@ PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& di
     catalogue = PackCatalogue();
     PackProblems problems;
     for (const std::string& name : ListPackFiles(directory)) {
-        const auto shown = [&name] { return QString::fromStdString(name); };
-        unsigned char header[kPackHeaderSize] = {};
-        std::size_t got = 0;
+        PackHeader header;
+        std::optional<PackProblem> refused;
         try {
             InputFile in(directory / name);
-            got = in.Read(header, kPackHeaderSize);
+            refused = ReadPackHeader(in, header);
         } catch (const FileError& error) {
             problems.push_back({PackProblem::Kind::Refused, QString::fromStdString(error.what())});
             continue;
         }
-        if (got < 1 || header[0] != kPackMagic) {
-            problems.push_back({PackProblem::Kind::BadMagic, shown()});
+        if (header.magic != kPackMagic) {
+            problems.push_back({PackProblem::Kind::BadMagic, QString::fromStdString(name)});
             continue;
         }
-        const int category = static_cast<signed char>(header[1]);
-        const int pictures = static_cast<signed char>(header[2]);
-        if (got < std::size_t(kPackHeaderSize) || pictures < 0) {
-            problems.push_back(
-                {PackProblem::Kind::Refused,
-                 QStringLiteral("%1 is not a picture pack Quadrillo can read: %2.")
-                     .arg(shown(), got < std::size_t(kPackHeaderSize)
-                                       ? QStringLiteral("it ends inside its header")
-                                       : QStringLiteral("it claims %1 pictures").arg(pictures))});
+        if (refused) {
+            problems.push_back(std::move(*refused));
             continue;
         }
-        if (category < 0 || category >= kCategoryCount)
+        if (!IsCategory(header.category))
             continue;
-        catalogue.packs[category].push_back({name, pictures});
-        ++catalogue.packCount[category];
-        catalogue.pictureTotal[category] += pictures;
+        catalogue.packs[header.category].push_back({name, header.pictureCount});
+        ++catalogue.packCount[header.category];
+        catalogue.pictureTotal[header.category] += header.pictureCount;
     }
     return problems;
 }

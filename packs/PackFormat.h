@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -12,13 +13,32 @@ inline constexpr int kMaxPackPictures = 127;
 inline constexpr int kMaxTitleLength = 49;
 inline constexpr std::uint32_t kMaxPictureDataLength = 0x7fffffff;
 
-inline constexpr int kCategoryCount = 5;
+// Every picture a pack holds is played at this size; others are stretched to it.
+inline constexpr int kPictureWidth = 600;
+inline constexpr int kPictureHeight = 375;
 
 // The categories as packs, settings and the catalogue number them.
 enum Category : int { Cartoons = 0, Misc = 1, Movies = 2, Music = 3, TvShows = 4 };
 
+struct CategoryInfo {
+    std::string_view name;        // as the game shows it
+    std::string_view commandName; // as the pack tool's command line takes it
+    std::string_view allItem;     // the Options dialog's item for all its packs
+};
+
+inline constexpr std::array<CategoryInfo, 5> kCategories = {{
+    {"Cartoons", "cartoons", "All cartoons"},
+    {"Misc", "misc", "All misc"},
+    {"Movies", "movies", "All films"},
+    {"Music", "music", "All music"},
+    {"TV shows", "tv", "All tv shows"},
+}};
+inline constexpr int kCategoryCount = int(kCategories.size());
+
+inline constexpr bool IsCategory(int category) {
+    return category >= 0 && category < kCategoryCount;
+}
+
 inline std::string_view CategoryName(int category) {
-    constexpr std::string_view names[kCategoryCount] = {"Cartoons", "Misc", "Movies", "Music",
-                                                        "TV shows"};
-    return category >= 0 && category < kCategoryCount ? names[category] : "unknown";
+    return IsCategory(category) ? kCategories[category].name : "unknown";
 }

@@ -3,9 +3,11 @@
 #include "packs/PackFormat.h"
 #include "packs/Windows1252.h"
 #include "platform/FileLayer.h"
+#include "platform/LittleEndian.h"
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -49,9 +51,7 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
     if (in.Read(rest, length + 4u) != length + 4u)
         return RecordRead::CutShort;
     header.title.assign(reinterpret_cast<const char*>(rest), length);
-    const unsigned char* size = rest + length;
-    header.dataLength = std::uint32_t(size[0]) | std::uint32_t(size[1]) << 8 |
-                        std::uint32_t(size[2]) << 16 | std::uint32_t(size[3]) << 24;
+    header.dataLength = ReadLittleEndian32(rest + length);
     if (header.dataLength > kMaxPictureDataLength) {
         problems.push_back(Refusal(in.Path(), QStringLiteral("picture %1 claims %2 bytes of data")
                                                   .arg(number)
@@ -63,20 +63,28 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
 
 } // namespace
 
+std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header) {
+    unsigned char bytes[kPackHeaderSize] = {};
+    header.complete = in.Read(bytes, kPackHeaderSize) == kPackHeaderSize;
+    header.magic = bytes[0];
+    header.category = static_cast<std::int8_t>(bytes[1]);
+    header.pictureCount = static_cast<std::int8_t>(bytes[2]);
+    if (!header.complete)
+        return Refusal(in.Path(), QStringLiteral("it ends inside its header"));
+    if (header.pictureCount < 0)
+        return Refusal(in.Path(),
+                       QStringLiteral("it claims %1 pictures").arg(int(header.pictureCount)));
+    return std::nullopt;
+}
+
 PackListing ReadPackListing(const std::filesystem::path& pack) {
     InputFile in(pack);
     PackListing listing;
-    unsigned char header[kPackHeaderSize] = {};
-    listing.headerComplete = in.Read(header, kPackHeaderSize) == kPackHeaderSize;
-    listing.magic = header[0];
-    listing.category = static_cast<std::int8_t>(header[1]);
-    listing.pictureCount = static_cast<std::int8_t>(header[2]);
-    if (listing.pictureCount < 0) {
-        listing.problems.push_back(
-            Refusal(pack, QStringLiteral("it claims %1 pictures").arg(int(listing.pictureCount))));
+    if (std::optional<PackProblem> refused = ReadPackHeader(in, listing.header)) {
+        listing.problems.push_back(std::move(*refused));
         return listing;
     }
-    for (int number = 1; number <= listing.pictureCount; ++number) {
+    for (int number = 1; number <= listing.header.pictureCount; ++number) {
         RecordHeader record;
         const RecordRead read = ReadRecordHeader(in, number, record, listing.problems);
         if (read != RecordRead::Ok) {
@@ -100,21 +108,21 @@ PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
 }
 
 PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
-                            const std::filesystem::path& output) {
+                            const std::filesystem::path& output, QString* title) {
     OutputFile out(output);
     InputFile in(pack);
     PackProblems problems;
 
-    unsigned char header[kPackHeaderSize] = {};
-    in.Read(header, kPackHeaderSize);
-    if (header[0] != kPackMagic)
+    PackHeader header;
+    std::optional<PackProblem> refused = ReadPackHeader(in, header);
+    if (header.magic != kPackMagic)
         problems.push_back({PackProblem::Kind::BadMagic, PackName(pack)});
-    const int count = static_cast<signed char>(header[2]);
-    const int number = pictureNumber == 0 ? 1 : pictureNumber;
-    if (count < 0) {
-        problems.push_back(Refusal(pack, QStringLiteral("it claims %1 pictures").arg(count)));
+    if (refused) {
+        problems.push_back(std::move(*refused));
         return problems;
     }
+    const int count = header.pictureCount;
+    const int number = pictureNumber == 0 ? 1 : pictureNumber;
     if (number < 1 || number > count) {
         problems.push_back(Refusal(
             pack, QStringLiteral("it holds %1 pictures, not picture %2").arg(count).arg(number)));
@@ -133,6 +141,8 @@ PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber
         if (skipped < number)
             in.Skip(record.dataLength);
     }
+    if (title)
+        *title = DecodeWindows1252(record.title);
 
     const std::uint64_t length = record.dataLength;
     const std::uint64_t chunk = std::min(length, kCopyChunk);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class InputFile;
+
 // Something a read of a pack met, in the order it met them. Readers do not
 // show anything; the caller shows each message or prints it.
 struct PackProblem {
@@ -28,14 +30,24 @@ struct PackRecord {
     std::uint64_t dataOffset = 0; // where the bitmap starts in the file
 };
 
-struct PackListing {
+// The three bytes in front of the records.
+struct PackHeader {
     std::uint8_t magic = 0;
     std::int8_t category = 0;
     std::int8_t pictureCount = 0;
+    bool complete = false; // all three bytes were there; missing ones read as 0
+};
+
+// Reads the header at the start of `in`. Refuses a header cut short and a
+// picture count of 0x80 or more; whether the magic is right is the caller's
+// question, since the catalogue refuses a wrong one and extraction goes on.
+std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header);
+
+struct PackListing {
+    PackHeader header;
     std::vector<PackRecord> records; // the sound records, in file order
     PackProblems problems;
-    bool headerComplete = false; // all three header bytes were there
-    bool truncated = false;      // the file ended inside a record header
+    bool truncated = false; // the file ended inside a record header
 };
 
 // Reads the header and every record header; stops at the first record that
@@ -50,10 +62,10 @@ PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
 
 // Copies the bitmap of picture `pictureNumber` (from 1; 0 means 1) into
 // `output`, which is created first. A picture cut short is still written at
-// its full length, the missing bytes as zeros. Raises FileError when a file
-// cannot be opened or written.
+// its full length, the missing bytes as zeros. Its title goes to `title` when
+// its record was read. Raises FileError when a file cannot be opened or written.
 PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
-                            const std::filesystem::path& output);
+                            const std::filesystem::path& output, QString* title = nullptr);
 
 // The text shown when a picture's data is cut short.
 inline const QString kReadOutTheFile = QStringLiteral("Read Out the File");

@@ -3,6 +3,7 @@
 #include "packs/PackFormat.h"
 #include "packs/Windows1252.h"
 #include "platform/FileLayer.h"
+#include "platform/LittleEndian.h"
 
 #include <optional>
 
@@ -41,8 +42,7 @@ QByteArray EncodePack(int category, const std::vector<PackPicture>& pictures) {
         const auto length = std::uint32_t(picture.data.size());
         pack.append(char(title.size()));
         pack.append(title.data(), qsizetype(title.size()));
-        for (int shift = 0; shift < 32; shift += 8)
-            pack.append(char((length >> shift) & 0xff));
+        AppendLittleEndian32(pack, length);
         pack.append(picture.data);
     }
     return pack;

@@ -1,9 +1,5 @@
 #include "packs/PictureChoice.h"
 
-#include "app/PuzzleState.h"
-#include "platform/MessageBoxService.h"
-#include "platform/ProgramDirectory.h"
-
 namespace {
 
 // Picture `index` (from 0) of the category, with each pack's pictures
@@ -22,7 +18,7 @@ ChosenPicture AnyPackOf(const std::vector<PackEntry>& packs, std::int64_t index)
 
 std::optional<ChosenPicture> ChoosePictureFrom(const PackCatalogue& catalogue, int category,
                                                int title, int randomMode, const DrawRandom& draw) {
-    if (category < 0 || category >= kCategoryCount)
+    if (!IsCategory(category))
         return std::nullopt;
     const std::int64_t total = catalogue.pictureTotal[category];
     if (total <= 0)
@@ -51,37 +47,4 @@ std::optional<ChosenPicture> ChoosePictureFrom(const PackCatalogue& catalogue, i
         return ChosenPicture{pack.name, int(draw() % std::uint32_t(pack.pictures)) + 1};
     }
     return AnyPackOf(packs, std::int64_t(first % std::uint64_t(total)));
-}
-
-void ShowNoPacksFound(MessageBoxService& messages) {
-    messages.Show(QStringLiteral("If you'd like some go to ") + kPackDownloadAddress,
-                  QStringLiteral("No picture packs found"));
-}
-
-void ShowPackProblems(const PackProblems& problems, MessageBoxService& messages) {
-    for (const PackProblem& problem : problems)
-        messages.Show(problem.message, QStringLiteral("Quadrillo"));
-}
-
-void ChoosePicture(PuzzleState& state, const PackCatalogue& catalogue,
-                   const PictureChoiceServices& services) {
-    const std::optional<ChosenPicture> chosen =
-        ChoosePictureFrom(catalogue, state.category, state.title, state.randomMode, services.draw);
-    if (!chosen) {
-        ShowNoPacksFound(services.messages);
-        return;
-    }
-    const PackProblems problems =
-        ExtractPicture(services.directory.File(chosen->pack), chosen->pictureNumber,
-                       services.directory.File("temp.bmp"));
-    ShowPackProblems(problems, services.messages);
-
-    state.currentPicturePath = QStringLiteral("temp.bmp");
-    const QString reason = services.loadPuzzleBitmap(state.currentPicturePath);
-    // A refused extraction has been reported already; say it once.
-    if (!reason.isEmpty() && problems.empty())
-        services.messages.Show(QStringLiteral("Picture %1 of %2 cannot be shown. %3")
-                                   .arg(chosen->pictureNumber)
-                                   .arg(QString::fromStdString(chosen->pack), reason),
-                               QStringLiteral("Quadrillo"));
 }

@@ -1,5 +1,7 @@
 #include "platform/BmpCheck.h"
 
+#include "platform/LittleEndian.h"
+
 #include <QImageReader>
 
 #include <array>
@@ -16,20 +18,13 @@ constexpr int kV4HeaderSize = 108;
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3;
 
 std::uint32_t U32(const QByteArray& b, qsizetype at) {
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
-           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+    return ReadLittleEndian32(b.constData() + at);
 }
 std::uint16_t U16(const QByteArray& b, qsizetype at) {
-    return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
+    return ReadLittleEndian16(b.constData() + at);
 }
 void Put32(QByteArray& b, qsizetype at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = char((v >> (8 * i)) & 0xff);
-}
-void Append32(QByteArray& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xff));
+    WriteLittleEndian32(v, b.data() + at);
 }
 
 struct Layout {
@@ -95,8 +90,8 @@ QByteArray V4Header(const QByteArray& file, const Layout& layout, std::uint32_t 
     Put32(header, 16, compression);
     Put32(header, 20, 0); // the image size: the reader works it out
     for (std::uint32_t mask : masks)
-        Append32(header, mask);
-    Append32(header, 0x73524742); // sRGB
+        AppendLittleEndian32(header, mask);
+    AppendLittleEndian32(header, 0x73524742); // sRGB
     header.append(QByteArray(kV4HeaderSize - header.size(), '\0'));
     return header;
 }
@@ -137,8 +132,8 @@ QByteArray WithNarrowMasks(const QByteArray& file, const Layout& layout) {
         for (std::int64_t x = 0; x < layout.width; ++x) {
             const qsizetype at = in + qsizetype(x * bytesPerPixel);
             const std::uint32_t value = bytesPerPixel == 4 ? U32(file, at) : U16(file, at);
-            Append32(out, channel(value, 2) | channel(value, 1) << 8 | channel(value, 0) << 16 |
-                              channel(value, 3) << 24);
+            AppendLittleEndian32(out, channel(value, 2) | channel(value, 1) << 8 |
+                                          channel(value, 0) << 16 | channel(value, 3) << 24);
         }
     }
     return out;
@@ -147,7 +142,8 @@ QByteArray WithNarrowMasks(const QByteArray& file, const Layout& layout) {
 // 52- and 56-byte headers become 108-byte ones; palette and pixels follow
 // unchanged.
 QByteArray WithV4Header(const QByteArray& file, const Layout& layout) {
-    const QByteArray info = V4Header(file, layout, layout.compression, layout.bitCount, layout.masks);
+    const QByteArray info =
+        V4Header(file, layout, layout.compression, layout.bitCount, layout.masks);
     const QByteArray rest = file.mid(kFileHeaderSize + layout.headerSize);
     const std::uint32_t grown = kV4HeaderSize - layout.headerSize;
     return FileHeader(file, kFileHeaderSize + info.size() + rest.size(),

@@ -7,7 +7,7 @@
 #include <map>
 
 inline void ReportFileError(const FileError& error, MessageBoxService& messages) {
-    messages.Show(QString::fromStdString(error.what()), QStringLiteral("Quadrillo"));
+    messages.Report(QString::fromStdString(error.what()));
 }
 
 // One window's table from command id to member function. A file error ends

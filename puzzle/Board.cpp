@@ -1,13 +1,13 @@
 #include "puzzle/Board.h"
 
-#include "app/PuzzleState.h"
+#include "puzzle/PuzzleState.h"
 
 #include <chrono>
 #include <random>
 
 void UpdateTileGeometry(PuzzleState& state) {
-    state.tileWidth = TileWidthFor(state.dimension);
-    state.tileHeight = TileHeightFor(state.dimension);
+    state.tileWidth = kPictureWidth / state.dimension;
+    state.tileHeight = kPictureHeight / state.dimension;
 }
 
 std::optional<Cell> CellAt(const PuzzleState& state, int x, int y) {
@@ -57,44 +57,44 @@ bool IsPuzzleSolved(const PuzzleState& state) {
     return true;
 }
 
-void SolveBoard(PuzzleState& state, const Repaint& repaint) {
+BoardChange SolveBoard(PuzzleState& state) {
     const int n = state.dimension;
     for (int row = 0; row < n; ++row)
         for (int column = 0; column < n; ++column)
             state.board.At(column, row) = row * n + column;
-    state.selectedTile = -1;
-    repaint();
+    DropSelection(state);
+    // Solved for the player: no congratulations.
+    return BoardChange::Rearranged;
 }
 
-void JumbleCommand(PuzzleState& state, const Repaint& repaint) {
+BoardChange JumbleCommand(PuzzleState& state) {
     JumbleBoard(state);
     state.gridLinesPending = true;
-    state.selectedTile = -1;
-    repaint();
+    DropSelection(state);
+    return BoardChange::Rearranged;
 }
 
-void OnBoardClick(PuzzleState& state, int x, int y, const Repaint& repaint) {
+BoardChange OnBoardClick(PuzzleState& state, int x, int y) {
     const std::optional<Cell> cell = CellAt(state, x, y);
     if (!cell)
-        return;
+        return BoardChange::Nothing;
     std::int32_t& clicked = state.board.At(cell->column, cell->row);
 
     if (state.selectedTile == -1) {
         state.selectedTile = clicked;
         state.firstCell = *cell;
-        return;
+        return BoardChange::PickedUp;
     }
     if (clicked == state.selectedTile)
-        return;
+        return BoardChange::Nothing;
 
     state.secondCell = *cell;
     const std::int32_t taken = clicked;
     clicked = state.selectedTile;
     state.board.At(state.firstCell.column, state.firstCell.row) = taken;
-    if (IsPuzzleSolved(state))
-        state.completionPending = true;
-    // The completion box is dismissed inside this repaint; only then is the
-    // selection dropped.
-    repaint();
+    return IsPuzzleSolved(state) ? BoardChange::Completed : BoardChange::Swapped;
+}
+
+void DropSelection(PuzzleState& state) {
     state.selectedTile = -1;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "packs/PackFormat.h"
+
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 struct PuzzleState;
 
-inline constexpr int kPictureWidth = 600;
-inline constexpr int kPictureHeight = 375;
 inline constexpr int kMinDimension = 4;
 inline constexpr int kMaxDimension = 10;
 
@@ -27,17 +26,16 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-// Runs the window's synchronous repaint.
-using Repaint = std::function<void()>;
+// What a click or a board command did, so the window knows what to show.
+enum class BoardChange {
+    Nothing,    // nothing to draw
+    PickedUp,   // a tile is held; it shows at the next paint
+    Rearranged, // the board looks different: repaint
+    Swapped,    // two tiles swapped: repaint, then DropSelection
+    Completed,  // that swap put the last tile home: repaint, congratulate, then DropSelection
+};
 
-inline int TileWidthFor(int dimension) {
-    return kPictureWidth / dimension;
-}
-inline int TileHeightFor(int dimension) {
-    return kPictureHeight / dimension;
-}
-
-// tileWidth and tileHeight from dimension.
+// tileWidth and tileHeight from dimension: the picture cut n ways, truncated.
 void UpdateTileGeometry(PuzzleState& state);
 
 // The cell under a client pixel, or nothing outside the n x n cells.
@@ -52,9 +50,12 @@ void JumbleBoard(PuzzleState& state);
 
 bool IsPuzzleSolved(const PuzzleState& state);
 
-// The board commands.
-void SolveBoard(PuzzleState& state, const Repaint& repaint);
-void JumbleCommand(PuzzleState& state, const Repaint& repaint);
+// The board commands; both drop the selection.
+BoardChange SolveBoard(PuzzleState& state);
+BoardChange JumbleCommand(PuzzleState& state);
 
 // The left-button protocol: pick a tile up, then swap it with the next one.
-void OnBoardClick(PuzzleState& state, int x, int y, const Repaint& repaint);
+// After a swap the tile stays picked up until the window has shown the
+// swap, and any congratulations, and calls DropSelection.
+BoardChange OnBoardClick(PuzzleState& state, int x, int y);
+void DropSelection(PuzzleState& state);

@@ -1,8 +1,7 @@
 #include "puzzle/BoardView.h"
 
-#include "app/PuzzleState.h"
 #include "platform/ClientSurface.h"
-#include "platform/MessageBoxService.h"
+#include "puzzle/PuzzleState.h"
 
 #include <array>
 
@@ -57,16 +56,9 @@ void DrawBoard(PuzzleState& state, ClientSurface& surface) {
     }
 }
 
-void ShowCompletionIfPending(PuzzleState& state, MessageBoxService& messages) {
-    if (state.completionPending && IsPuzzleSolved(state)) {
-        messages.Show(QStringLiteral("Puzzle complete!"), QStringLiteral("Congratulations"));
-        state.completionPending = false;
-    }
-}
-
-void GridCommand(PuzzleState& state, const Repaint& repaint) {
+BoardChange GridCommand(PuzzleState& state) {
     state.gridOn = !state.gridOn;
     if (state.gridOn)
         state.gridLinesPending = true;
-    repaint();
+    return BoardChange::Rearranged;
 }

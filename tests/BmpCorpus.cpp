@@ -1,5 +1,7 @@
 #include "BmpCorpus.h"
 
+#include "platform/LittleEndian.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -8,11 +10,10 @@ namespace bmp {
 namespace {
 
 void Put16(QByteArray& out, std::uint32_t v) {
-    out.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+    AppendLittleEndian16(out, std::uint16_t(v));
 }
 void Put32(QByteArray& out, std::uint32_t v) {
-    Put16(out, v & 0xffff);
-    Put16(out, v >> 16);
+    AppendLittleEndian32(out, v);
 }
 
 QByteArray InfoHeader(const Fields& f) {

@@ -1,5 +1,5 @@
 #include "puzzle/Board.h"
-#include "app/PuzzleState.h"
+#include "puzzle/PuzzleState.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,23 @@ void FillOutsideCorner(PuzzleState& state, int marker) {
                 state.board.At(c, r) = marker;
 }
 
+// Clicks as the window does: a swap is shown (a "paint") before the selection
+// is dropped.
 struct Clicker {
     PuzzleState& state;
     int paints = 0;
     std::vector<int> selectionAtPaint;
+    std::vector<BoardChange> changes;
 
     void Click(Cell cell) {
-        OnBoardClick(state, cell.column * state.tileWidth + 3, cell.row * state.tileHeight + 2,
-                     [this] {
-                         ++paints;
-                         selectionAtPaint.push_back(state.selectedTile);
-                     });
+        const BoardChange change =
+            OnBoardClick(state, cell.column * state.tileWidth + 3, cell.row * state.tileHeight + 2);
+        changes.push_back(change);
+        if (change == BoardChange::Swapped || change == BoardChange::Completed) {
+            ++paints;
+            selectionAtPaint.push_back(state.selectedTile);
+            DropSelection(state);
+        }
     }
 };
 
@@ -91,11 +97,9 @@ TEST(Board, SolvedTestLooksOnlyAtTheCornerAndSolveFillsHomeOrder) {
     JumbleBoard(state, 5);
     FillOutsideCorner(state, -9);
     state.selectedTile = 3;
-    int paints = 0;
-    SolveBoard(state, [&] { ++paints; });
-    EXPECT_EQ(paints, 1);
+    // Solved for the player: a repaint, no congratulations.
+    EXPECT_EQ(SolveBoard(state), BoardChange::Rearranged);
     EXPECT_EQ(state.selectedTile, -1);
-    EXPECT_FALSE(state.completionPending);
     EXPECT_TRUE(IsPuzzleSolved(state));
     EXPECT_EQ(state.board.At(2, 3), 3 * 7 + 2);
     EXPECT_EQ(state.board.At(9, 9), -9);
@@ -106,10 +110,9 @@ TEST(Board, SolvedTestLooksOnlyAtTheCornerAndSolveFillsHomeOrder) {
 
 TEST(Board, ClickProtocol) {
     PuzzleState state = StateFor(4);
-    int paints = 0;
-    SolveBoard(state, [&] { ++paints; });
+    SolveBoard(state);
     std::swap(state.board.At(0, 0), state.board.At(3, 2));
-    Clicker clicker{state, 0, {}};
+    Clicker clicker{state, 0, {}, {}};
 
     // First click picks up; a second on the same tile (a double click) is ignored.
     clicker.Click({3, 2});
@@ -118,6 +121,7 @@ TEST(Board, ClickProtocol) {
     clicker.Click({3, 2});
     EXPECT_EQ(state.selectedTile, 0);
     EXPECT_EQ(clicker.paints, 0);
+    EXPECT_EQ(clicker.changes, (std::vector{BoardChange::PickedUp, BoardChange::Nothing}));
 
     // A swap that is not the last: the selection is cleared after one repaint.
     clicker.Click({1, 1});
@@ -126,17 +130,17 @@ TEST(Board, ClickProtocol) {
     EXPECT_EQ(state.board.At(3, 2), 5);
     EXPECT_EQ(state.secondCell, (Cell{1, 1}));
     EXPECT_EQ(state.selectedTile, -1);
-    EXPECT_FALSE(state.completionPending);
+    EXPECT_EQ(clicker.changes.back(), BoardChange::Swapped);
 
     // Put 5 back, then 0: the completing swap flags completion and keeps the
     // selection until the repaint has run.
     clicker.Click({3, 2});
     clicker.Click({1, 1});
-    EXPECT_FALSE(state.completionPending);
+    EXPECT_EQ(clicker.changes.back(), BoardChange::Swapped);
     clicker.Click({0, 0});
     clicker.Click({3, 2});
     EXPECT_TRUE(IsPuzzleSolved(state));
-    EXPECT_TRUE(state.completionPending);
+    EXPECT_EQ(clicker.changes.back(), BoardChange::Completed);
     EXPECT_EQ(clicker.paints, 3);
     EXPECT_EQ(clicker.selectionAtPaint.back(), 11);
     EXPECT_EQ(state.selectedTile, -1);
@@ -146,16 +150,13 @@ TEST(Board, ClicksOutsideTheGridAreIgnored) {
     PuzzleState state = StateFor(10);
     JumbleBoard(state, 9);
     const Board before = state.board;
-    int paints = 0;
-    const auto repaint = [&] { ++paints; };
     // The resized window's extra pixel column and row, and beyond.
     for (auto [x, y] : {std::pair{600, 10}, {10, 370}, {600, 370}, {-1, 5}, {5, -1}, {9999, 9999}})
-        OnBoardClick(state, x, y, repaint);
+        EXPECT_EQ(OnBoardClick(state, x, y), BoardChange::Nothing) << x << "," << y;
     EXPECT_EQ(state.selectedTile, -1);
-    OnBoardClick(state, 10, 10, repaint);
-    OnBoardClick(state, 600, 10, repaint);
+    EXPECT_EQ(OnBoardClick(state, 10, 10), BoardChange::PickedUp);
+    EXPECT_EQ(OnBoardClick(state, 600, 10), BoardChange::Nothing);
     EXPECT_EQ(state.selectedTile, before.At(0, 0));
-    EXPECT_EQ(paints, 0);
     EXPECT_EQ(state.board.cells, before.cells);
 
     // n = 7: the strip of picture beyond the last column is no cell either.
@@ -168,11 +169,7 @@ TEST(Board, ClicksOutsideTheGridAreIgnored) {
 TEST(Board, JumbleCommandRequestsGridLinesAndDropsTheSelection) {
     PuzzleState state = StateFor(6);
     state.selectedTile = 4;
-    int paints = 0;
-    JumbleCommand(state, [&] {
-        ++paints;
-        EXPECT_TRUE(state.gridLinesPending);
-        EXPECT_EQ(state.selectedTile, -1);
-    });
-    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(JumbleCommand(state), BoardChange::Rearranged);
+    EXPECT_TRUE(state.gridLinesPending);
+    EXPECT_EQ(state.selectedTile, -1);
 }

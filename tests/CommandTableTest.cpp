@@ -1,4 +1,5 @@
 #include "platform/CommandTable.h"
+#include "RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 

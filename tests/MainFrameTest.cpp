@@ -1,8 +1,8 @@
 #include "app/MainFrame.h"
+#include "RecordingMessageBox.h"
 #include "TestPictures.h"
 #include "app/BoardWidget.h"
-#include "app/PuzzleState.h"
-#include "platform/MessageBoxService.h"
+#include "puzzle/PuzzleState.h"
 #include "resources/CommandIds.h"
 
 #include <QAction>
@@ -88,9 +88,20 @@ TEST_F(MainFrameTest, CompletionIsShownOnceAndSolveForMeShowsNone) {
     EXPECT_TRUE(messages.boxes.empty());
 
     std::swap(state.board.At(0, 0), state.board.At(2, 3));
+    // The swap is on the screen before the box, and the tile is let go after it.
+    const int picked = state.board.At(0, 0);
+    int selectionDuringBox = -2;
+    QRgb shownDuringBox = 0;
+    messages.onShow = [&] {
+        selectionDuringBox = state.selectedTile;
+        shownDuringBox = ShownAt({0, 0});
+    };
     Click({0, 0});
     Click({2, 3});
     ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(selectionDuringBox, picked);
+    EXPECT_EQ(shownDuringBox, CoordinatePixel(7, 5));
+    EXPECT_EQ(state.selectedTile, -1);
     EXPECT_EQ(messages.boxes[0], (RecordingMessageBox::Box{"Puzzle complete!", "Congratulations"}));
     EXPECT_EQ(ShownAt({0, 0}), CoordinatePixel(7, 5));
 
@@ -102,7 +113,7 @@ TEST_F(MainFrameTest, CompletionIsShownOnceAndSolveForMeShowsNone) {
 
 TEST_F(MainFrameTest, ShortcutsJumbleAndToggleTheGrid) {
     Open(6);
-    SolveBoard(state, [] {});
+    SolveBoard(state);
     QTest::keyClick(frame.get(), Qt::Key_J, Qt::ControlModifier);
     EXPECT_FALSE(IsPuzzleSolved(state));
     EXPECT_TRUE(state.gridLinesPending); // kept until the grid is on
@@ -146,12 +157,12 @@ TEST_F(MainFrameTest, ClientSizesAtCreationAndAfterResize) {
     for (int n = 4; n <= 10; ++n) {
         Open(n);
         EXPECT_EQ(frame->Board().size(), created[n - 4]) << "n=" << n;
-        EXPECT_EQ(frame->Surface().Size(), created[n - 4]);
+        EXPECT_EQ(frame->Board().Surface().Size(), created[n - 4]);
         frame->move(140, 90);
         const QPoint outer = frame->pos();
         frame->ResizeToBoard();
         EXPECT_EQ(frame->Board().size(), resized[n - 4]) << "n=" << n;
-        EXPECT_EQ(frame->Surface().Size(), resized[n - 4]);
+        EXPECT_EQ(frame->Board().Surface().Size(), resized[n - 4]);
         EXPECT_EQ(frame->pos(), outer);
         EXPECT_TRUE(frame->isVisible());
         frame.reset();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LittleEndian.h"
+
 #include <QByteArray>
 
 #include <filesystem>
@@ -12,8 +14,7 @@ inline QByteArray RawRecord(const std::string& title, std::uint32_t length,
     QByteArray record;
     record.append(char(title.size()));
     record.append(title.data(), qsizetype(title.size()));
-    for (int shift = 0; shift < 32; shift += 8)
-        record.append(char((length >> shift) & 0xff));
+    AppendLittleEndian32(record, length);
     record.append(data);
     return record;
 }

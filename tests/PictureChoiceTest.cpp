@@ -1,9 +1,12 @@
 #include "packs/PictureChoice.h"
 #include "PackFiles.h"
-#include "app/PuzzleState.h"
+#include "RecordingMessageBox.h"
+#include "app/ChoosePicture.h"
+#include "packs/PackReports.h"
 #include "packs/PackWriter.h"
-#include "platform/MessageBoxService.h"
+#include "platform/PictureLoader.h"
 #include "platform/ProgramDirectory.h"
+#include "puzzle/PuzzleState.h"
 
 #include <QTemporaryDir>
 
@@ -126,7 +129,8 @@ TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
                                         [](const QString&) { return QString("no picture."); }};
     ChoosePicture(state, catalogue, failing);
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("Picture 2 of misc.qdr cannot be shown"));
+    EXPECT_EQ(messages.boxes[0].text,
+              "\"two\" (picture 2 of misc.qdr) cannot be shown. no picture.");
 
     // No pictures in the category: the box, and nothing else changes.
     messages.boxes.clear();
@@ -136,8 +140,47 @@ TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
     ChoosePicture(state, catalogue, services);
     EXPECT_EQ(messages.boxes,
               (std::vector<RecordingMessageBox::Box>{
-                  {QStringLiteral("If you'd like some go to ") + kPackDownloadAddress,
+                  {QStringLiteral("If you'd like some go to ") + PackDownloadAddress(),
                    "No picture packs found"}}));
     EXPECT_EQ(state.currentPicturePath, "before");
     EXPECT_TRUE(loaded.empty());
+}
+
+TEST(PictureChoice, AFailedLoadIsExplainedAfterWhateverExtractionSaid) {
+    QTemporaryDir dir;
+    const ProgramDirectory program(dir.path().toStdString());
+    PackCatalogue catalogue;
+    // Bad magic: the pack's name, then the explanation with the title.
+    WriteBytes(program.File("odd.qdr"), "Y\x01\x01" + RawRecord("Sea", 4, "BMxx"));
+    // A title length of 0x80 in a sound pack header: refused before the title.
+    WriteBytes(program.File("refused.qdr"), "X\x03\x01" + QByteArray(1, char(0x80)));
+    catalogue.packs[1].push_back({"odd.qdr", 1});
+    catalogue.packs[3].push_back({"refused.qdr", 1});
+    catalogue.packCount = {0, 1, 0, 1, 0};
+    catalogue.pictureTotal = {0, 1, 0, 1, 0};
+
+    PuzzleState state;
+    RecordingMessageBox messages;
+    const PictureChoiceServices services{
+        program, messages, [] { return 0u; },
+        [&](const QString& path) {
+            return LoadPicture(QString::fromStdString(program.File(path.toStdString()).string()),
+                               {kPictureWidth, kPictureHeight})
+                .reason;
+        }};
+    state.category = 1;
+    ChoosePicture(state, catalogue, services);
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0], (RecordingMessageBox::Box{"odd.qdr", "Quadrillo"}));
+    EXPECT_TRUE(
+        messages.boxes[1].text.startsWith("\"Sea\" (picture 1 of odd.qdr) cannot be shown."))
+        << messages.boxes[1].text.toStdString();
+
+    messages.boxes.clear();
+    state.category = 3;
+    ChoosePicture(state, catalogue, services);
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("refused.qdr is not a picture pack"));
+    EXPECT_TRUE(messages.boxes[1].text.startsWith("Picture 1 of refused.qdr cannot be shown."))
+        << messages.boxes[1].text.toStdString();
 }

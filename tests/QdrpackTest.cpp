@@ -25,10 +25,8 @@ struct BmpHeader {
 };
 
 quint32 Le(const QByteArray& bytes, int at, int size) {
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | quint8(bytes[at + i]);
-    return value;
+    return size == 2 ? ReadLittleEndian16(bytes.constData() + at)
+                     : ReadLittleEndian32(bytes.constData() + at);
 }
 
 BmpHeader ReadBmpHeader(const QByteArray& bytes) {

@@ -1,6 +1,6 @@
-#include "app/Settings.h"
-#include "app/PuzzleState.h"
+#include "puzzle/Settings.h"
 #include "platform/QSettingsProfileStore.h"
+#include "puzzle/PuzzleState.h"
 
 #include <QFile>
 #include <QSettings>

@@ -12,10 +12,16 @@ std::optional<int> ParseCategory(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    constexpr std::string_view names[kCategoryCount] = {"cartoons", "misc", "movies", "music",
-                                                        "tv"};
     for (int category = 0; category < kCategoryCount; ++category)
-        if (lower == names[category])
+        if (lower == kCategories[category].commandName)
             return category;
     return std::nullopt;
+}
+
+std::string CategoryChoices() {
+    std::string choices = "0 to " + std::to_string(kCategoryCount - 1) + " or ";
+    for (int category = 0; category < kCategoryCount; ++category)
+        choices +=
+            std::string(category ? ", " : "") + std::string(kCategories[category].commandName);
+    return choices;
 }

@@ -3,6 +3,7 @@
 #include "EachPack.h"
 #include "LayoutProblems.h"
 #include "ToolFiles.h"
+#include "packs/PackFormat.h"
 #include "packs/PackReader.h"
 #include "platform/FileLayer.h"
 #include "platform/PictureLoader.h"
@@ -24,8 +25,8 @@ std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures
         if (!DataInsideFile(record, size))
             continue; // already reported as cut short
         const QByteArray data = ReadFileBytes(pack, record.dataOffset, record.dataLength);
-        const LoadedPicture picture =
-            LoadPictureData(data, QStringLiteral("picture %1").arg(number), QSize(600, 375));
+        const LoadedPicture picture = LoadPictureData(
+            data, QStringLiteral("picture %1").arg(number), QSize(kPictureWidth, kPictureHeight));
         if (!picture.Ok())
             problems.push_back(picture.reason);
     }

@@ -23,8 +23,7 @@ int CategoryArgument(const ParsedArguments& parsed) {
         throw UsageError(kCommand, "--category is required");
     const std::optional<int> category = ParseCategory(*text);
     if (!category)
-        throw UsageError(kCommand, "unknown category \"" + *text +
-                                       "\"; use 0 to 4 or cartoons, misc, movies, music, tv");
+        throw UsageError(kCommand, "unknown category \"" + *text + "\"; use " + CategoryChoices());
     return *category;
 }
 

@@ -33,8 +33,8 @@ const PackRecord& Record(const std::filesystem::path& pack, const PackListing& l
         return listing.records[std::size_t(number) - 1];
     for (const PackProblem& problem : listing.problems)
         PrintPackProblem(pack, ProblemText(problem));
-    if (number > listing.pictureCount)
-        throw InputError(pack.string() + " holds " + std::to_string(listing.pictureCount) +
+    if (number > listing.header.pictureCount)
+        throw InputError(pack.string() + " holds " + std::to_string(listing.header.pictureCount) +
                          " pictures, not picture " + std::to_string(number));
     throw InputError("picture " + std::to_string(number) + " of " + pack.string() +
                      " cannot be read");

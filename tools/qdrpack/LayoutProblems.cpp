@@ -43,19 +43,19 @@ QString ProblemText(const PackProblem& problem) {
 
 std::vector<QString> LayoutProblems(const PackListing& listing, std::uint64_t fileSize) {
     std::vector<QString> problems;
-    if (!listing.headerComplete) {
+    if (!listing.header.complete) {
         problems.push_back(QStringLiteral("the file is %1 bytes long, too short for a pack's "
                                           "%2-byte header")
                                .arg(fileSize)
                                .arg(kPackHeaderSize));
         return problems;
     }
-    if (listing.magic != kPackMagic)
+    if (listing.header.magic != kPackMagic)
         problems.push_back(QStringLiteral("the first byte is %1, not %2 (\"X\")")
-                               .arg(Hex(listing.magic), Hex(kPackMagic)));
-    if (listing.category < 0 || listing.category >= kCategoryCount)
+                               .arg(Hex(listing.header.magic), Hex(kPackMagic)));
+    if (!IsCategory(listing.header.category))
         problems.push_back(QStringLiteral("the category is %1; it must be 0 to %2")
-                               .arg(int(listing.category))
+                               .arg(int(listing.header.category))
                                .arg(kCategoryCount - 1));
     for (const PackProblem& problem : listing.problems)
         problems.push_back(ProblemText(problem));
@@ -91,12 +91,12 @@ std::vector<QString> LayoutProblems(const PackListing& listing, std::uint64_t fi
     if (listing.truncated && !dataCutShort)
         problems.push_back(QStringLiteral("the file ends inside the header of picture %1 of %2")
                                .arg(listing.records.size() + 1)
-                               .arg(int(listing.pictureCount)));
+                               .arg(int(listing.header.pictureCount)));
     // The writer never leaves bytes behind the last picture; they mostly mean
     // a picture count that is too low.
     const bool allRead =
         listing.problems.empty() && !listing.truncated && !dataCutShort &&
-        listing.records.size() == std::size_t(std::max<int>(listing.pictureCount, 0));
+        listing.records.size() == std::size_t(std::max<int>(listing.header.pictureCount, 0));
     if (allRead && fileSize > end)
         problems.push_back(QStringLiteral("%1 bytes follow the last picture").arg(fileSize - end));
     return problems;

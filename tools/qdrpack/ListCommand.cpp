@@ -17,12 +17,12 @@ const std::string kCommand = "list";
 bool ListPack(const std::filesystem::path& pack) {
     const PackListing listing = ReadPackListing(pack);
     const std::uint64_t size = InputFile(pack).Size();
-    const std::string_view name = CategoryName(listing.category);
+    const std::string_view name = CategoryName(listing.header.category);
     PrintOut(QStringLiteral("%1: category %2 (%3), %4 pictures")
                  .arg(Shown(pack))
-                 .arg(int(listing.category))
+                 .arg(int(listing.header.category))
                  .arg(QString::fromUtf8(name.data(), qsizetype(name.size())))
-                 .arg(int(listing.pictureCount)));
+                 .arg(int(listing.header.pictureCount)));
     int number = 0;
     for (const PackRecord& record : listing.records)
         PrintOut(QStringLiteral("%1  %2  (%3 bytes)")

@@ -3,12 +3,13 @@
 #include "Console.h"
 #include "ToolErrors.h"
 #include "ToolFiles.h"
+#include "packs/PackFormat.h"
 #include "platform/BmpWriter.h"
 #include "platform/PictureLoader.h"
 
 namespace {
 
-constexpr QSize kPictureSize(600, 375);
+constexpr QSize kPictureSize(kPictureWidth, kPictureHeight);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "puzzle/Board.h"
 
 #include <QImage>
+#include <QString>
 
 #include <cstdint>
 
@@ -15,6 +16,7 @@ struct PuzzleState {
     std::int32_t title = 0;      // 0: any pack of the category; k: its k-th pack
     std::int32_t randomMode = 0; // 1: any picture of any category
 
+    // Kept in step with dimension by UpdateTileGeometry alone.
     std::int32_t tileWidth = kPictureWidth / 5;
     std::int32_t tileHeight = kPictureHeight / 5;
     Board board;
@@ -24,7 +26,6 @@ struct PuzzleState {
 
     bool gridOn = false;
     bool gridLinesPending = false;
-    bool completionPending = false;
 
     QImage puzzleBitmap; // 600 x 375, or null when no picture is loaded
 

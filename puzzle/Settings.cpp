@@ -1,7 +1,7 @@
-#include "app/Settings.h"
+#include "puzzle/Settings.h"
 
-#include "app/PuzzleState.h"
 #include "platform/ProfileStore.h"
+#include "puzzle/PuzzleState.h"
 
 #include <array>
 
@@ -23,7 +23,7 @@ constexpr auto kSection = "Settings";
 // category's packs is caught by the picture choice.
 constexpr std::array<Setting, 4> kSettings = {{
     {"Dimension", &PuzzleState::dimension, 5, kMinDimension, kMaxDimension},
-    {"Category", &PuzzleState::category, 2, 0, 4},
+    {"Category", &PuzzleState::category, Movies, 0, kCategoryCount - 1},
     {"Title", &PuzzleState::title, 0, 0, INT32_MAX},
     {"Random", &PuzzleState::randomMode, 1, 0, 1},
 }};
