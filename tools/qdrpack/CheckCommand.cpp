@@ -15,10 +15,10 @@ namespace {
 const std::string kCommand = "check";
 
 // Every problem of one pack, its fields first, then its pictures in order.
-std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures) {
+std::vector<Finding> ProblemsOf(const std::filesystem::path& pack, int& pictures) {
     const PackListing listing = ReadPackListing(pack);
     const std::uint64_t size = InputFile(pack).Size();
-    std::vector<QString> problems = LayoutProblems(listing, size);
+    std::vector<Finding> problems = LayoutProblems(listing, size);
     int number = 0;
     for (const PackRecord& record : listing.records) {
         ++number;
@@ -28,7 +28,7 @@ std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures
         const LoadedPicture picture = LoadPictureData(
             data, QStringLiteral("picture %1").arg(number), QSize(kPictureWidth, kPictureHeight));
         if (!picture.Ok())
-            problems.push_back(picture.reason);
+            problems.push_back({picture.reason});
     }
     pictures = number;
     return problems;
@@ -39,11 +39,12 @@ std::vector<QString> ProblemsOf(const std::filesystem::path& pack, int& pictures
 int RunCheck(const std::vector<std::string>& args) {
     return RunOverPacks(kCommand, args, [](const std::filesystem::path& pack) {
         int pictures = 0;
-        const std::vector<QString> problems = ProblemsOf(pack, pictures);
-        for (const QString& problem : problems)
-            PrintPackProblem(pack, problem);
-        if (problems.empty())
+        const std::vector<Finding> problems = ProblemsOf(pack, pictures);
+        for (const Finding& problem : problems)
+            PrintPackProblem(pack, problem.text, problem.warning);
+        const bool playable = Playable(problems);
+        if (playable)
             PrintOut(QStringLiteral("%1: ok (%2 pictures)").arg(Shown(pack)).arg(pictures));
-        return problems.empty();
+        return playable;
     });
 }

@@ -17,8 +17,8 @@ void PrintError(std::string_view message) {
     std::cerr << "qdrpack: " << message << '\n';
 }
 
-void PrintPackProblem(const std::filesystem::path& pack, const QString& problem) {
-    std::cerr << pack.string() << ": " << problem.toStdString() << '\n';
+void PrintPackProblem(const std::filesystem::path& pack, const QString& problem, bool warning) {
+    std::cerr << pack.string() << (warning ? ": warning: " : ": ") << problem.toStdString() << '\n';
 }
 
 QString Shown(const std::filesystem::path& file) {

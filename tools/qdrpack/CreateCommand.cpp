@@ -64,10 +64,8 @@ int RunCreate(const std::vector<std::string>& args) {
                                                    {"--title", "", true, true},
                                                    {"--keep", "", false, false},
                                                    {"--force", "", false, false}});
-    if (parsed.help) {
-        PrintOut(HelpText(kCommand));
+    if (PrintHelpIfAsked(kCommand, parsed.help))
         return 0;
-    }
     if (parsed.operands.empty())
         throw UsageError(kCommand, "no pack file named");
     if (parsed.operands.size() < 2)

@@ -9,10 +9,8 @@
 int RunOverPacks(const std::string& command, const std::vector<std::string>& args,
                  const std::function<bool(const std::filesystem::path& pack)>& one) {
     const ParsedArguments parsed = ParseArguments(command, args, {});
-    if (parsed.help) {
-        PrintOut(HelpText(command));
+    if (PrintHelpIfAsked(command, parsed.help))
         return 0;
-    }
     if (parsed.operands.empty())
         throw UsageError(command, "no pack named");
     bool allSound = true;

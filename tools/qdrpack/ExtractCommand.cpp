@@ -45,10 +45,8 @@ const PackRecord& Record(const std::filesystem::path& pack, const PackListing& l
 int RunExtract(const std::vector<std::string>& args) {
     const ParsedArguments parsed = ParseArguments(
         kCommand, args, {{"--output", "-o", true, false}, {"--force", "", false, false}});
-    if (parsed.help) {
-        PrintOut(HelpText(kCommand));
+    if (PrintHelpIfAsked(kCommand, parsed.help))
         return 0;
-    }
     if (parsed.operands.size() != 2)
         throw UsageError(kCommand, "give a pack and a picture number");
     const std::filesystem::path pack = parsed.operands[0];

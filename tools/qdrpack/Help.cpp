@@ -1,5 +1,7 @@
 #include "Help.h"
 
+#include "Console.h"
+
 namespace {
 
 constexpr std::string_view kToolHelp = R"(Usage: qdrpack COMMAND [ARGUMENTS]
@@ -40,7 +42,9 @@ Example: qdrpack create holiday.qdr --category misc ~/Pictures/holiday/*.jpg
 constexpr std::string_view kListHelp = R"(Usage: qdrpack list PACK...
 
 Shows each pack's category and picture count, then each picture's number,
-title and data length in bytes. Problems met are shown on stderr.
+title and data length in bytes. Problems met are shown on stderr; those the
+game plays through all the same are marked "warning". The exit status is 0
+when the game can play every pack, warnings or not.
 
   -h, --help  show this text
 )";
@@ -60,9 +64,16 @@ Writes picture NUMBER (from 1) of PACK, a BMP file, byte for byte to FILE.
 constexpr std::string_view kCheckHelp = R"help(Usage: qdrpack check PACK...
 
 Tests every field of each pack against the format's limits and decodes every
-picture. Prints "PACK: ok (N pictures)" for a sound pack and one line
-"PACK: problem" on stderr per problem. Bytes after the last picture are a
-problem. The exit status is 0 only when every pack is sound.
+picture. Prints one line "PACK: problem" on stderr per problem, and
+"PACK: ok (N pictures)" for a pack the game plays.
+
+Warnings ("PACK: warning: ...") are what the game plays through all the same:
+a title longer than 49 bytes or with a byte no title should hold (a tab, a
+control character), and bytes after the last picture. Everything else makes
+the game refuse the pack or misread a picture: a first byte other than "X",
+a category outside 0 to 4, a count or title length of 128 or more, a data
+length of 2^31 or more, data or a header cut short, a picture that does not
+decode. The exit status is 0 only when the game can play every pack.
 
   -h, --help  show this text
 )help";
@@ -81,4 +92,10 @@ std::string_view HelpText(std::string_view command) {
     if (command == "check")
         return kCheckHelp;
     return {};
+}
+
+bool PrintHelpIfAsked(std::string_view command, bool asked) {
+    if (asked)
+        PrintOut(HelpText(command));
+    return asked;
 }

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kCommand = "list";
 
-// Lists one pack; false when it has problems.
+// Lists one pack; false when the game would refuse or misread it.
 bool ListPack(const std::filesystem::path& pack) {
     const PackListing listing = ReadPackListing(pack);
     const std::uint64_t size = InputFile(pack).Size();
@@ -29,10 +29,10 @@ bool ListPack(const std::filesystem::path& pack) {
                      .arg(++number, 4)
                      .arg(DecodeWindows1252(record.title))
                      .arg(record.dataLength));
-    const std::vector<QString> problems = LayoutProblems(listing, size);
-    for (const QString& problem : problems)
-        PrintPackProblem(pack, problem);
-    return problems.empty();
+    const std::vector<Finding> problems = LayoutProblems(listing, size);
+    for (const Finding& problem : problems)
+        PrintPackProblem(pack, problem.text, problem.warning);
+    return Playable(problems);
 }
 
 } // namespace
