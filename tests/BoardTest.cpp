@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -172,4 +173,19 @@ TEST(Board, JumbleCommandRequestsGridLinesAndDropsTheSelection) {
     EXPECT_EQ(JumbleCommand(state), BoardChange::Rearranged);
     EXPECT_TRUE(state.gridLinesPending);
     EXPECT_EQ(state.selectedTile, -1);
+}
+
+TEST(Board, CellsEndExactlyAtTheLastTileOfEveryGridSize) {
+    for (int n = kMinDimension; n <= kMaxDimension; ++n) {
+        SCOPED_TRACE("n=" + std::to_string(n));
+        const PuzzleState state = StateFor(n);
+        const int right = n * state.tileWidth, bottom = n * state.tileHeight;
+        EXPECT_EQ(CellAt(state, right - 1, bottom - 1), (Cell{n - 1, n - 1}));
+        EXPECT_EQ(CellAt(state, state.tileWidth, state.tileHeight), (Cell{1, 1}));
+        EXPECT_EQ(CellAt(state, state.tileWidth - 1, state.tileHeight - 1), (Cell{0, 0}));
+        EXPECT_FALSE(CellAt(state, right, 0));
+        EXPECT_FALSE(CellAt(state, 0, bottom));
+        EXPECT_EQ(CellAt(state, 0, 0), (Cell{0, 0}));
+        EXPECT_FALSE(CellAt(state, -1, 0));
+    }
 }

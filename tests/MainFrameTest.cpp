@@ -132,6 +132,15 @@ TEST_F(MainFrameTest, ShortcutsJumbleAndToggleTheGrid) {
     QTest::keyClick(frame.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_FALSE(state.gridOn);
     EXPECT_FALSE(grid->isChecked());
+
+    // The same control characters come with Shift held; Alt makes other keys.
+    QTest::keyClick(frame.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(state.gridOn);
+    SolveBoard(state);
+    QTest::keyClick(frame.get(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(IsPuzzleSolved(state));
+    QTest::keyClick(frame.get(), Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(IsPuzzleSolved(state));
 }
 
 TEST_F(MainFrameTest, MenusHoldOnlyCommandsThatWork) {
