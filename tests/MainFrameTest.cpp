@@ -221,7 +221,7 @@ TEST_F(MainFrameTest, LoadingAPictureStretchesItOrLeavesNone) {
     const QString file = programDir.filePath("small.png");
     ASSERT_TRUE(small.save(file));
     EXPECT_TRUE(frame->LoadPuzzleBitmap(file).isEmpty());
-    EXPECT_EQ(state.puzzleBitmap.size(), QSize(600, 375));
+    ASSERT_EQ(state.puzzleBitmap.size(), QSize(600, 375));
     EXPECT_EQ(state.puzzleBitmap.pixel(599, 374), qRgb(10, 200, 30));
 
     const QString reason = frame->LoadPuzzleBitmap(programDir.filePath("missing.bmp"));

@@ -309,7 +309,7 @@ TEST(PictureLoaderSize, OtherSizesAreStretchedToTheAskedSize) {
         const LoadedPicture loaded =
             LoadPictureData(EncodeBmp24(halves), QStringLiteral("small.bmp"), size);
         ASSERT_TRUE(loaded.Ok()) << loaded.reason.toStdString();
-        EXPECT_EQ(loaded.image.size(), size);
+        ASSERT_EQ(loaded.image.size(), size);
         EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32);
         EXPECT_EQ(loaded.image.pixel(2, 2), qRgb(200, 0, 0));
         EXPECT_EQ(loaded.image.pixel(size.width() - 3, size.height() - 3), qRgb(0, 0, 200));
