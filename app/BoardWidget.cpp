@@ -34,6 +34,7 @@ BoardWidget::BoardWidget(PuzzleState& state, MessageBoxService& messages, QWidge
     : QWidget(parent), state_(state), messages_(messages) {
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Board"));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -61,6 +62,10 @@ void BoardWidget::PaintBoard() {
 void BoardWidget::SetClientSize(QSize size) {
     surface_.Reset(size);
     setFixedSize(size);
+    // The size follows the grid, so this is where a new grid shows.
+    setAccessibleDescription(QStringLiteral("Picture puzzle of %1 x %1 tiles; click a tile, then "
+                                            "another, to swap them")
+                                 .arg(state_.dimension));
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {

@@ -26,9 +26,12 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
     setCentralWidget(board_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    commands_.Add(ID_FILE_NEW_PICTURE, &CMainFrame::OnNewPicture);
+    commands_.Add(ID_FILE_OPEN, &CMainFrame::OnOpen);
     commands_.Add(ID_FILE_EXIT, &CMainFrame::OnClose);
     commands_.Add(ID_VIEW_JUMBLE, &CMainFrame::OnJumble);
     commands_.Add(ID_VIEW_GRID, &CMainFrame::OnGrid);
+    commands_.Add(ID_VIEW_SOLUTION, &CMainFrame::OnShowSolution);
     commands_.Add(ID_VIEW_SOLVE, &CMainFrame::OnSolve);
     actions_ = BuildMainMenu(
         *menuBar(), [this](int id) { return commands_.Has(id); },
@@ -41,6 +44,7 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
         UpdateGridCheck();
     }
 
+    setAcceptDrops(true);
     SetClientSize(ClientSizeAtCreation());
     move(100, 100);
 }
@@ -76,26 +80,22 @@ void CMainFrame::ResizeToBoard() {
 }
 
 QString CMainFrame::LoadPuzzleBitmap(const QString& path) {
-    // A bare name means a working file beside the program.
-    const QString file =
-        QDir::isAbsolutePath(path)
-            ? path
-            : QString::fromStdString(services_.programDirectory.File(path.toStdString()).string());
-    LoadedPicture picture = LoadPicture(file, {kPictureWidth, kPictureHeight});
+    LoadedPicture picture =
+        LoadPicture(services_.programDirectory.Resolve(path), {kPictureWidth, kPictureHeight});
     state_.puzzleBitmap = std::move(picture.image);
     return picture.reason;
+}
+
+void CMainFrame::RemoveWorkingPicture() {
+    const auto temp = services_.programDirectory.File("temp.bmp");
+    if (FileExists(temp))
+        RemoveFile(temp);
 }
 
 void CMainFrame::OnClose() {
     // Quitting always quits: a temp.bmp that cannot be deleted is reported,
     // not a trap.
-    const auto temp = services_.programDirectory.File("temp.bmp");
-    try {
-        if (FileExists(temp))
-            RemoveFile(temp);
-    } catch (const FileError& error) {
-        ReportFileError(error, services_.messages);
-    }
+    RunCommand([this] { RemoveWorkingPicture(); }, services_.messages);
     services_.postQuit();
 }
 
@@ -107,6 +107,22 @@ void CMainFrame::OnGrid() {
 }
 void CMainFrame::OnSolve() {
     board_->Show(SolveBoard(state_));
+}
+
+void CMainFrame::OnShowSolution() {
+    // One window at most; asking again does nothing, not even raise it.
+    if (state_.solutionOpen)
+        return;
+    solution_ = new CSolutionDlg(state_, services_.programDirectory, this);
+    state_.solutionOpen = true;
+    solution_->show();
+}
+
+void CMainFrame::CloseSolutionWindow() {
+    if (!state_.solutionOpen)
+        return;
+    state_.solutionOpen = false;
+    delete solution_;
 }
 
 void CMainFrame::DispatchCommand(int id) {

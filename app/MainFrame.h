@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/SolutionDlg.h"
+#include "packs/PictureChoice.h"
 #include "platform/CommandTable.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
 
 class BoardWidget;
+class FileChooser;
 class MessageBoxService;
 struct PuzzleState;
 
@@ -21,6 +25,9 @@ class CMainFrame : public QMainWindow {
         MessageBoxService& messages;
         ProgramDirectory programDirectory;
         std::function<void()> postQuit; // ends the message loop with status 0
+        const PackCatalogue& catalogue;
+        DrawRandom draw;      // for the picture choice
+        FileChooser& chooser; // asks which file Open plays
     };
 
     CMainFrame(PuzzleState& state, Services services);
@@ -35,27 +42,43 @@ class CMainFrame : public QMainWindow {
     // program. Does not repaint.
     QString LoadPuzzleBitmap(const QString& path);
 
+    // Chooses a picture from the packs, extracts, loads and reports it.
+    void ChoosePicture();
+    // Plays a picture file as Open does once the file is chosen; a file
+    // that cannot be shown is reported and changes nothing. False then.
+    bool OpenPicture(const QString& path);
+
     void OnClose();
+    void OnNewPicture();
+    void OnOpen();
     void OnJumble();
     void OnGrid();
+    void OnShowSolution();
     void OnSolve();
 
     void DispatchCommand(int id);
     QAction* Action(int id) const;
     BoardWidget& Board() const { return *board_; }
+    CSolutionDlg* SolutionWindow() const { return solution_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QSize ClientSizeAtCreation() const;
     QSize ClientSizeAfterResize() const;
     void SetClientSize(QSize size);
     void UpdateGridCheck();
+    void CloseSolutionWindow();
+    // Deletes temp.bmp beside the program if it is there; raises FileError.
+    void RemoveWorkingPicture();
 
     PuzzleState& state_;
     Services services_;
     BoardWidget* board_;
     CommandTable<CMainFrame> commands_;
     std::map<int, QAction*> actions_;
+    QPointer<CSolutionDlg> solution_;
 };

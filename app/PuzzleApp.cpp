@@ -1,6 +1,5 @@
 #include "app/PuzzleApp.h"
 
-#include "app/ChoosePicture.h"
 #include "app/MainFrame.h"
 #include "packs/PackReports.h"
 #include "platform/QSettingsProfileStore.h"
@@ -14,7 +13,7 @@ CPuzzleApp::CPuzzleApp(int& argc, char** argv)
 
 CPuzzleApp::~CPuzzleApp() = default;
 
-bool CPuzzleApp::InitInstance() {
+bool CPuzzleApp::InitInstance(const QString& picture) {
     programDirectory_.MakeCurrent();
 
     // Settings live under the executable's own name.
@@ -27,23 +26,24 @@ bool CPuzzleApp::InitInstance() {
     JumbleBoard(state_);
 
     mainFrame_ = std::make_unique<CMainFrame>(
-        state_, CMainFrame::Services{messages_, programDirectory_, [] { QApplication::exit(0); }});
+        state_,
+        CMainFrame::Services{messages_, programDirectory_, [] { QApplication::exit(0); },
+                             catalogue_, [this] { return std::uint32_t(random_()); }, chooser_});
     messages_.SetOwner(mainFrame_.get());
 
     // A pack that cannot be read is reported and start-up goes on; the
     // window then opens without a picture.
     ShowPackProblems(ScanPacks(catalogue_, programDirectory_.Path()), messages_);
-    try {
-        ChoosePicture(state_, catalogue_,
-                      {programDirectory_, messages_, [this] { return std::uint32_t(random_()); },
-                       [this](const QString& path) { return mainFrame_->LoadPuzzleBitmap(path); }});
-    } catch (const FileError& error) {
-        ReportFileError(error, messages_);
+    bool played = false;
+    if (!picture.isEmpty())
+        RunCommand([&] { played = mainFrame_->OpenPicture(picture); }, messages_);
+    if (!played) {
+        RunCommand([this] { mainFrame_->ChoosePicture(); }, messages_);
+        state_.solutionPicturePath = QStringLiteral("temp.bmp");
     }
 
     mainFrame_->show();
     random_.seed(ClockSeed());
-    state_.solutionPicturePath = QStringLiteral("temp.bmp");
     return true;
 }
 

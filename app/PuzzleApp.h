@@ -1,6 +1,7 @@
 #pragma once
 
 #include "packs/PackCatalogue.h"
+#include "platform/FileChooser.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtMessageBox.h"
 #include "puzzle/PuzzleState.h"
@@ -20,8 +21,9 @@ class CPuzzleApp {
     CPuzzleApp(int& argc, char** argv);
     ~CPuzzleApp();
 
-    // Start-up, before the message loop.
-    bool InitInstance();
+    // Start-up, before the message loop: on `picture` when it is a picture
+    // that can be shown, else on one from the packs.
+    bool InitInstance(const QString& picture = {});
     // The message loop; its result is the exit status.
     int Run();
 
@@ -32,6 +34,7 @@ class CPuzzleApp {
     ProgramDirectory programDirectory_;
     std::unique_ptr<ProfileStore> profile_;
     QtMessageBox messages_;
+    QtFileChooser chooser_;
     std::mt19937 random_;
     std::unique_ptr<CMainFrame> mainFrame_;
 };

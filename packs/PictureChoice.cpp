@@ -16,13 +16,15 @@ ChosenPicture AnyPackOf(const std::vector<PackEntry>& packs, std::int64_t index)
 
 } // namespace
 
+bool HasPictures(const PackCatalogue& catalogue, int category) {
+    return IsCategory(category) && catalogue.pictureTotal[category] > 0;
+}
+
 std::optional<ChosenPicture> ChoosePictureFrom(const PackCatalogue& catalogue, int category,
                                                int title, int randomMode, const DrawRandom& draw) {
-    if (!IsCategory(category))
+    if (!HasPictures(catalogue, category))
         return std::nullopt;
     const std::int64_t total = catalogue.pictureTotal[category];
-    if (total <= 0)
-        return std::nullopt;
 
     // The first draw is made in every mode; only the any-pack mode uses it.
     const std::uint32_t first = draw();

@@ -17,6 +17,9 @@ struct ChosenPicture {
 // Draws a uniform 32-bit value.
 using DrawRandom = std::function<std::uint32_t()>;
 
+// True when the category has at least one picture to choose from.
+bool HasPictures(const PackCatalogue& catalogue, int category);
+
 // Picks a picture by the settings: any picture of any category
 // (randomMode), one pack of the category (title k), or any pack of the
 // category (title 0). Nothing when the category has no pictures. A title past

@@ -10,8 +10,16 @@ inline void ReportFileError(const FileError& error, MessageBoxService& messages)
     messages.Report(QString::fromStdString(error.what()));
 }
 
-// One window's table from command id to member function. A file error ends
-// the command that met it and is reported once, here.
+// Runs one command: a file error ends it and is reported once, here.
+template <class Command> void RunCommand(Command&& command, MessageBoxService& messages) {
+    try {
+        std::invoke(std::forward<Command>(command));
+    } catch (const FileError& error) {
+        ReportFileError(error, messages);
+    }
+}
+
+// One window's table from command id to member function.
 template <class Window> class CommandTable {
   public:
     using Handler = void (Window::*)();
@@ -24,11 +32,7 @@ template <class Window> class CommandTable {
         const auto found = handlers_.find(id);
         if (found == handlers_.end())
             return false;
-        try {
-            std::invoke(found->second, window);
-        } catch (const FileError& error) {
-            ReportFileError(error, messages);
-        }
+        RunCommand([&] { std::invoke(found->second, window); }, messages);
         return true;
     }
 

@@ -1,6 +1,7 @@
 #include "platform/ProgramDirectory.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <system_error>
 
@@ -15,4 +16,10 @@ bool ProgramDirectory::MakeCurrent() const {
     std::error_code error;
     std::filesystem::current_path(directory_, error);
     return !error;
+}
+
+QString ProgramDirectory::Resolve(const QString& path) const {
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    return QString::fromStdString((directory_ / path.toStdString()).string());
 }

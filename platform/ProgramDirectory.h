@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <filesystem>
 #include <string_view>
 
@@ -15,6 +17,9 @@ class ProgramDirectory {
 
     const std::filesystem::path& Path() const { return directory_; }
     std::filesystem::path File(std::string_view name) const { return directory_ / name; }
+    // A picture path as the game keeps it: a bare name ("temp.bmp") is a
+    // working file in this directory, anything else is taken as it is.
+    QString Resolve(const QString& path) const;
 
     // Makes it the process's current directory; false when that failed.
     bool MakeCurrent() const;

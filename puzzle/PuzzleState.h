@@ -31,4 +31,5 @@ struct PuzzleState {
 
     QString currentPicturePath;  // the picture being played
     QString solutionPicturePath; // the picture the solution window shows
+    bool solutionOpen = false;   // the solution window exists
 };

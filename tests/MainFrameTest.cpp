@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "RecordingMessageBox.h"
+#include "ScriptedFileChooser.h"
 #include "TestPictures.h"
 #include "app/BoardWidget.h"
 #include "puzzle/PuzzleState.h"
@@ -29,8 +30,9 @@ class MainFrameTest : public ::testing::Test {
         JumbleBoard(state, 11);
         state.puzzleBitmap = CoordinatePicture();
         frame = std::make_unique<CMainFrame>(
-            state, CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
-                                        [this] { ++quits; }});
+            state,
+            CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
+                                 [this] { ++quits; }, catalogue, [] { return 0u; }, chooser});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->activateWindow();
@@ -55,6 +57,8 @@ class MainFrameTest : public ::testing::Test {
 
     PuzzleState state;
     RecordingMessageBox messages;
+    PackCatalogue catalogue;
+    ScriptedFileChooser chooser;
     QTemporaryDir programDir;
     int quits = 0;
     std::unique_ptr<CMainFrame> frame;
@@ -152,7 +156,8 @@ TEST_F(MainFrameTest, MenusHoldOnlyCommandsThatWork) {
             shown << (item->isSeparator() ? QStringLiteral("-")
                                           : item->text() + "|" + item->shortcut().toString());
     }
-    EXPECT_EQ(shown, (QStringList{"&File", "E&xit|", "&View", "&Jumble|Ctrl+J", "&Grid|Ctrl+G", "-",
+    EXPECT_EQ(shown, (QStringList{"&File", "&New|Ctrl+N", "&Open|Ctrl+O", "-", "E&xit|", "&View",
+                                  "&Jumble|Ctrl+J", "&Grid|Ctrl+G", "-", "&Show solution|Ctrl+S",
                                   "Sol&ve for me|"}));
     EXPECT_EQ(frame->windowTitle(), "Quadrillo");
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
