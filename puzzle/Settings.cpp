@@ -16,7 +16,11 @@ struct Setting {
     std::int32_t highest;
 };
 
+// A first run is told by "Category" reading as this marker (or -1).
 constexpr std::int32_t kMissing = 999;
+// Read past the marker so that no value a range allows (a Title of 999)
+// is taken for a missing one.
+constexpr std::int32_t kAbsent = INT32_MIN;
 constexpr auto kSection = "Settings";
 
 // Packs are not known yet when settings are read: a title past the
@@ -41,9 +45,8 @@ void LoadSettings(PuzzleState& state, ProfileStore& store) {
             store.WriteProfileInt(kSection, setting.name, setting.firstRunDefault);
 
     for (const Setting& setting : kSettings) {
-        const std::int32_t value = store.GetProfileInt(kSection, setting.name, kMissing);
-        const bool usable =
-            value != kMissing && value >= setting.lowest && value <= setting.highest;
+        const std::int32_t value = store.GetProfileInt(kSection, setting.name, kAbsent);
+        const bool usable = value >= setting.lowest && value <= setting.highest;
         state.*setting.field = usable ? value : setting.firstRunDefault;
     }
 }

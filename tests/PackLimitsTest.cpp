@@ -68,7 +68,7 @@ TEST_F(PackLimits, PictureCountOf127IsReadAnd128IsRefused) {
     WriteBytes(full, Header(1, 0x7f) + NumberedRecords(128));
     const PackListing listing = ReadPackListing(full);
     EXPECT_TRUE(listing.problems.empty());
-    EXPECT_EQ(listing.pictureCount, 127);
+    EXPECT_EQ(listing.header.pictureCount, 127);
     ASSERT_EQ(listing.records.size(), 127u);
     EXPECT_EQ(listing.records[126].title, "t127");
     std::vector<QString> titles;
@@ -83,7 +83,7 @@ TEST_F(PackLimits, PictureCountOf127IsReadAnd128IsRefused) {
         const auto over = File("over.qdr");
         WriteBytes(over, Header(1, count) + NumberedRecords(128));
         const PackListing refused = ReadPackListing(over);
-        EXPECT_TRUE(refused.headerComplete);
+        EXPECT_TRUE(refused.header.complete);
         EXPECT_TRUE(refused.records.empty());
         ASSERT_EQ(refused.problems.size(), 1u);
         EXPECT_TRUE(IsRefusalNaming(refused.problems[0], "over.qdr"))
