@@ -9,6 +9,35 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace {
+
+// Paints the picture over the frame, read afresh every time: the window
+// shows whatever the file holds now.
+class SolutionPicture : public QWidget {
+  public:
+    SolutionPicture(const PuzzleState& state, const ProgramDirectory& directory, QWidget* parent)
+        : QWidget(parent), state_(state), directory_(directory) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const LoadedPicture picture =
+            LoadPicture(directory_.Resolve(state_.solutionPicturePath), size());
+        QPainter painter(this);
+        if (picture.Ok())
+            painter.drawImage(0, 0, picture.image);
+        else
+            painter.fillRect(rect(), Qt::white);
+    }
+
+  private:
+    const PuzzleState& state_;
+    const ProgramDirectory& directory_;
+};
+
+} // namespace
+
 CSolutionDlg::CSolutionDlg(PuzzleState& state, ProgramDirectory directory, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -24,22 +53,12 @@ CSolutionDlg::CSolutionDlg(PuzzleState& state, ProgramDirectory directory, QWidg
     auto* box = new QGroupBox(this);
     box->setGeometry(frame);
     box->setAccessibleName(QStringLiteral("Solution picture"));
-    box->lower();
+    auto* shown = new SolutionPicture(state_, directory_, this);
+    shown->setGeometry(picture);
+    shown->raise();
     setFixedSize(
         DialogSize(217, 137, base)
             .expandedTo(QSize(frame.right() + 1 + frame.left(), frame.bottom() + 1 + frame.top())));
-}
-
-void CSolutionDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    // Read afresh every time: the window shows whatever the file holds now.
-    const LoadedPicture picture =
-        LoadPicture(directory_.Resolve(state_.solutionPicturePath), kPictureSize);
-    QPainter painter(this);
-    if (picture.Ok())
-        painter.drawImage(kPictureAt, picture.image);
-    else
-        painter.fillRect(QRect(kPictureAt, kPictureSize), Qt::white);
 }
 
 void CSolutionDlg::keyPressEvent(QKeyEvent* event) {

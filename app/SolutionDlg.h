@@ -19,7 +19,6 @@ class CSolutionDlg : public QDialog {
     static constexpr QSize kPictureSize{300, 188};
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,6 +1,4 @@
-#include "app/MainFrame.h"
-#include "RecordingMessageBox.h"
-#include "ScriptedFileChooser.h"
+#include "MainFrameFixture.h"
 #include "TestPictures.h"
 #include "app/BoardWidget.h"
 #include "puzzle/PuzzleState.h"
@@ -22,47 +20,7 @@
 
 namespace {
 
-class MainFrameTest : public ::testing::Test {
-  protected:
-    void Open(int n) {
-        state.dimension = n;
-        UpdateTileGeometry(state);
-        JumbleBoard(state, 11);
-        state.puzzleBitmap = CoordinatePicture();
-        frame = std::make_unique<CMainFrame>(
-            state,
-            CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
-                                 [this] { ++quits; }, catalogue, [] { return 0u; }, chooser});
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    }
-
-    void Click(Cell cell) {
-        QTest::mouseClick(&frame->Board(), Qt::LeftButton, {},
-                          QPoint(cell.column * state.tileWidth + state.tileWidth / 2,
-                                 cell.row * state.tileHeight + state.tileHeight / 2));
-    }
-
-    // The pixel at the middle of a cell, as the window shows it.
-    QRgb ShownAt(Cell cell) const {
-        return frame->Board().grab().toImage().pixel(cell.column * state.tileWidth + 7,
-                                                     cell.row * state.tileHeight + 5);
-    }
-
-    std::filesystem::path TempBmp() const {
-        return std::filesystem::path(programDir.path().toStdString()) / "temp.bmp";
-    }
-
-    PuzzleState state;
-    RecordingMessageBox messages;
-    PackCatalogue catalogue;
-    ScriptedFileChooser chooser;
-    QTemporaryDir programDir;
-    int quits = 0;
-    std::unique_ptr<CMainFrame> frame;
-};
+using MainFrameTest = MainFrameFixture;
 
 void WriteFile(const std::filesystem::path& file) {
     std::ofstream(file) << "BM";

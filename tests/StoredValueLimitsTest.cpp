@@ -1,6 +1,6 @@
+#include "platform/QSettingsProfileStore.h"
 #include "puzzle/PuzzleState.h"
 #include "puzzle/Settings.h"
-#include "platform/QSettingsProfileStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,61 @@
+#pragma once
+
+// The main window on the offscreen platform, with a scratch program
+// directory, recorded message boxes and scripted file dialogs.
+#include "RecordingMessageBox.h"
+#include "ScriptedFileChooser.h"
+#include "TestPictures.h"
+#include "app/BoardWidget.h"
+#include "app/MainFrame.h"
+#include "packs/PackCatalogue.h"
+#include "puzzle/PuzzleState.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+class MainFrameFixture : public ::testing::Test {
+  protected:
+    void Open(int n) {
+        state.dimension = n;
+        UpdateTileGeometry(state);
+        JumbleBoard(state, 11);
+        state.puzzleBitmap = CoordinatePicture();
+        frame = std::make_unique<CMainFrame>(
+            state,
+            CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
+                                 [this] { ++quits; }, catalogue, [] { return 0u; }, chooser});
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    }
+
+    void Click(Cell cell) {
+        QTest::mouseClick(&frame->Board(), Qt::LeftButton, {},
+                          QPoint(cell.column * state.tileWidth + state.tileWidth / 2,
+                                 cell.row * state.tileHeight + state.tileHeight / 2));
+    }
+
+    // The pixel at the middle of a cell, as the window shows it.
+    QRgb ShownAt(Cell cell) const {
+        return frame->Board().grab().toImage().pixel(cell.column * state.tileWidth + 7,
+                                                     cell.row * state.tileHeight + 5);
+    }
+
+    std::filesystem::path TempBmp() const {
+        return std::filesystem::path(programDir.path().toStdString()) / "temp.bmp";
+    }
+
+    PuzzleState state;
+    RecordingMessageBox messages;
+    PackCatalogue catalogue;
+    ScriptedFileChooser chooser;
+    QTemporaryDir programDir;
+    int quits = 0;
+    std::unique_ptr<CMainFrame> frame;
+};
