@@ -4,7 +4,7 @@ set -euo pipefail
 
 QUADRILLO_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool x11-apps imagemagick libx11-dev

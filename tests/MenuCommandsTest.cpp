@@ -264,3 +264,23 @@ TEST_F(MenuCommandsTest, TheBoardTellsScreenReadersWhatItIs) {
     frame->ResizeToBoard();
     EXPECT_TRUE(frame->Board().accessibleDescription().contains("9 x 9"));
 }
+
+TEST_F(MenuCommandsTest, OpenReadsPhotoFormatsBeyondBitmaps) {
+    Open(5);
+    QTemporaryDir photos;
+    // The image format plugins the set-up installs.
+    for (const char* format : {"webp", "tiff", "jpg", "png"}) {
+        SCOPED_TRACE(format);
+        const QString file = QDir(photos.path()).filePath(QStringLiteral("photo.") + format);
+        ASSERT_TRUE(Solid(kGreen, {90, 60}).save(file, format));
+        chooser.answers = {file};
+        state.puzzleBitmap = QImage();
+        frame->Action(ID_FILE_OPEN)->trigger();
+        ASSERT_TRUE(messages.boxes.empty()) << messages.boxes[0].text.toStdString();
+        ASSERT_EQ(state.puzzleBitmap.size(), QSize(kPictureWidth, kPictureHeight));
+        // Lossy formats come close, not exact.
+        const QRgb shown = state.puzzleBitmap.pixel(300, 180);
+        EXPECT_NEAR(qGreen(shown), qGreen(kGreen), 8);
+        EXPECT_NEAR(qRed(shown), qRed(kGreen), 8);
+    }
+}
