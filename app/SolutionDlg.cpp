@@ -46,19 +46,27 @@ CSolutionDlg::CSolutionDlg(PuzzleState& state, ProgramDirectory directory, QWidg
     setAccessibleName(windowTitle());
     setModal(false);
 
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    // The frame keeps the picture inside it whatever the font.
-    const QRect picture(kPictureAt, kPictureSize);
-    const QRect frame = DialogRect(7, 7, 203, 122, base).united(picture.adjusted(-2, -9, 2, 2));
+    const Layout layout = LayOut(BaseUnitsOf(font()));
     auto* box = new QGroupBox(this);
-    box->setGeometry(frame);
+    box->setGeometry(layout.frame);
     box->setAccessibleName(QStringLiteral("Solution picture"));
     auto* shown = new SolutionPicture(state_, directory_, this);
-    shown->setGeometry(picture);
+    shown->setGeometry(layout.picture);
     shown->raise();
-    setFixedSize(
+    setFixedSize(layout.client);
+}
+
+CSolutionDlg::Layout CSolutionDlg::LayOut(DialogBaseUnits base) {
+    constexpr int kMargin = 2; // between the frame's line and the picture
+    QRect frame = DialogRect(7, 7, 203, 122, base);
+    frame.setSize(frame.size().expandedTo(kPictureSize + QSize(2 * kMargin, 2 * kMargin)));
+    const QRect picture(frame.topLeft() + QPoint((frame.width() - kPictureSize.width()) / 2,
+                                                 (frame.height() - kPictureSize.height()) / 2),
+                        kPictureSize);
+    const QSize client =
         DialogSize(217, 137, base)
-            .expandedTo(QSize(frame.right() + 1 + frame.left(), frame.bottom() + 1 + frame.top())));
+            .expandedTo(QSize(frame.right() + 1 + frame.left(), frame.bottom() + 1 + frame.top()));
+    return {client, frame, picture};
 }
 
 void CSolutionDlg::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DialogUnits.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QDialog>
@@ -14,9 +15,17 @@ class CSolutionDlg : public QDialog {
   public:
     CSolutionDlg(PuzzleState& state, ProgramDirectory directory, QWidget* owner);
 
-    // Where the picture lands, in client pixels.
-    static constexpr QPoint kPictureAt{13, 20};
     static constexpr QSize kPictureSize{300, 188};
+
+    struct Layout {
+        QSize client;
+        QRect frame;
+        QRect picture;
+    };
+    // The window and its frame from the layout in dialog units, the picture
+    // in the middle of the frame; a font too small for the picture grows the
+    // frame and the window around it.
+    static Layout LayOut(DialogBaseUnits base);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 #include "packs/PackReports.h"
 #include "packs/PackWriter.h"
 #include "platform/BmpWriter.h"
+#include "platform/DialogUnits.h"
 #include "platform/PictureLoader.h"
 #include "resources/CommandIds.h"
 
@@ -223,19 +224,22 @@ TEST_F(MenuCommandsTest, OneSolutionWindowClosedByEnterEscOrItsCloseBox) {
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(frame->SolutionWindow(), first);
 
-    // The picture, reduced, at (13, 20), read from the file.
+    // The picture, reduced, in the middle of its frame, read from the file.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    const CSolutionDlg::Layout layout = CSolutionDlg::LayOut(BaseUnitsOf(first->font()));
+    EXPECT_EQ(first->size(), layout.client);
+    const QPoint at = layout.picture.topLeft();
     const QImage shown = first->grab().toImage();
     const QImage reduced = LoadPicture(picture, {300, 188}).image;
     ASSERT_FALSE(reduced.isNull());
     for (QPoint p : {QPoint(0, 0), QPoint(299, 187), QPoint(150, 94)})
-        EXPECT_EQ(shown.pixel(QPoint(13, 20) + p), reduced.pixel(p)) << p.x() << "," << p.y();
-    EXPECT_NE(shown.pixel(12, 19), reduced.pixel(0, 0));
+        EXPECT_EQ(shown.pixel(at + p), reduced.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_NE(shown.pixel(at - QPoint(1, 1)), reduced.pixel(0, 0));
     // A file that cannot be shown leaves the picture area white.
     state.solutionPicturePath = QDir(photos.path()).filePath("gone.png");
     const QImage blank = first->grab().toImage();
-    EXPECT_EQ(blank.pixel(13, 20), qRgb(255, 255, 255));
-    EXPECT_EQ(blank.pixel(312, 207), qRgb(255, 255, 255));
+    EXPECT_EQ(blank.pixel(at), qRgb(255, 255, 255));
+    EXPECT_EQ(blank.pixel(at + QPoint(299, 187)), qRgb(255, 255, 255));
 
     for (auto close : std::vector<std::function<void(QWidget*)>>{
              [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
