@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/AboutBox.h"
 #include "app/BoardWidget.h"
 #include "app/MainMenu.h"
 #include "platform/PictureLoader.h"
@@ -33,6 +34,7 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
     commands_.Add(ID_VIEW_GRID, &CMainFrame::OnGrid);
     commands_.Add(ID_VIEW_SOLUTION, &CMainFrame::OnShowSolution);
     commands_.Add(ID_VIEW_SOLVE, &CMainFrame::OnSolve);
+    commands_.Add(ID_HELP_ABOUT, &CMainFrame::OnAbout);
     actions_ = BuildMainMenu(
         *menuBar(), [this](int id) { return commands_.Has(id); },
         [this](int id) { DispatchCommand(id); });
@@ -144,4 +146,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The window stays; the exit procedure ends the program.
     event->ignore();
     OnClose();
+}
+
+void CMainFrame::OnAbout() {
+    RunAboutBox(this);
 }

@@ -55,6 +55,7 @@ class CMainFrame : public QMainWindow {
     void OnGrid();
     void OnShowSolution();
     void OnSolve();
+    void OnAbout();
 
     void DispatchCommand(int id);
     QAction* Action(int id) const;
