@@ -749,6 +749,17 @@ QImage PirateShipInAStorm() {
     Glow(p, {120, 60}, 150, Hex(0xb0c8ff), 0.25f);
     // Sheet lightning further off, lighting the clouds from inside.
     Glow(p, {565, 75}, 110, Hex(0x9ab0e0), 0.3f);
+    // Gulls beating into the wind, pale against the cloud.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Q(0xe8ece8), 2, Qt::SolidLine, Qt::RoundCap));
+    for (const auto& [gx, gy, s] : {std::tuple{168.0f, 170.0f, 8.0f}, {212.0f, 152.0f, 6.0f}}) {
+        QPainterPath gull;
+        gull.moveTo(gx - s, gy - s * 0.2f);
+        gull.quadTo(gx - s * 0.4f, gy - s * 0.7f, gx, gy);
+        gull.quadTo(gx + s * 0.5f, gy - s * 0.5f, gx + s, gy + s * 0.1f);
+        p.drawPath(gull);
+    }
+    p.setPen(Qt::NoPen);
 
     // The ship, heeling in the swell.
     p.save();
