@@ -492,7 +492,11 @@ QImage RocketToTheMoon() {
     Shade(image, [&](int x, int y) {
         const float fx = x, fy = y;
         Col c = Mix(Hex(0x1a1050), Hex(0x8a2a8a), Clamp01((fx * 0.5f + fy) / 650));
-        const float swirl = noise.Fbm(fx / 120 + noise.At(fx / 200, fy / 200), fy / 90, 5);
+        // Cooler towards the launch corner, warmer towards the moon, so the
+        // gradient never repeats along a diagonal.
+        c = c + Col{0.2f, 0, -0.16f} * ((fx - 0.6f * fy + 225) / 825 - 0.5f);
+        const float swirl = noise.Fbm(fx / 120 + noise.At(fx / 200, fy / 200), fy / 90, 5) +
+                            0.3f * noise.Fbm(fx / 45 + 11, fy / 35, 3);
         c = c + Hex(0x5040a0) * Clamp01(swirl * 1.6f + 0.2f) +
             Hex(0x803050) * Clamp01(-swirl * 1.6f);
         const float s = Hash01(x, y, 402);
@@ -588,6 +592,22 @@ QImage RocketToTheMoon() {
     p.drawArc(QRectF(planet.x() - 66, planet.y() - 14, 132, 28), 180 * 16, 180 * 16);
     p.setPen(InkPen(2));
     p.drawArc(QRectF(planet.x() - 70, planet.y() - 17, 140, 34), 180 * 16, 180 * 16);
+    // A little satellite keeping out of the rocket's way.
+    p.save();
+    p.translate(112, 282);
+    p.rotate(-25);
+    p.setPen(InkPen(2));
+    p.setBrush(LinearGradient({-34, 0}, {-12, 0}, {0x2a5ad0, 0x6aa0ff}));
+    p.drawRect(QRectF(-36, -7, 24, 14));
+    p.drawRect(QRectF(12, -7, 24, 14));
+    p.drawLine(QPointF(-24, -7), QPointF(-24, 7));
+    p.drawLine(QPointF(24, -7), QPointF(24, 7));
+    p.setBrush(Q(0xffd23a));
+    p.drawRect(QRectF(-10, -10, 20, 20));
+    p.drawLine(QPointF(0, -10), QPointF(0, -20));
+    p.setBrush(Q(0xe8ecff));
+    p.drawChord(QRectF(-8, -28, 16, 12), 180 * 16, 180 * 16);
+    p.restore();
 
     // The rocket, flying up and to the right.
     p.save();
@@ -676,6 +696,14 @@ QImage FriendlyMonsters() {
         return c * (0.85f + 0.15f * fy / floorY) * (0.95f + 0.07f * noise.Fbm(fx / 60, fy / 60, 3));
     });
     Painter p(&image);
+    // A braided rag rug in front of the gang, its rings in toy-box colours.
+    const QPointF rug(370, 388);
+    p.setPen(InkPen(2.5f));
+    for (int ring = 0; ring < 9; ++ring) {
+        const float k = 1 - ring / 9.0f;
+        p.setBrush(Q(Hsv(0.08f + ring * 0.23f, 0.55f, 0.95f - 0.04f * (ring % 2))));
+        p.drawEllipse(rug, 250 * k, 60 * k);
+    }
     auto shadow = [&](float x, float w) {
         p.setPen(Qt::NoPen);
         p.setBrush(Q(0x3a2010, 0.3f));
@@ -870,6 +898,25 @@ QImage UnderTheSea() {
         p.setBrush(Q(Hsv(rng.Uniform(0.95f, 1.08f), 0.7f, 1.0f)));
         p.drawPath(Star({x, sandY(x) + 25}, 16, 7, 5, rng.Uniform(0, 1)));
     }
+    // A jellyfish drifting up through the open water.
+    const QPointF jelly(78, 168);
+    p.setPen(QPen(Q(0xd070c0), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int t = 0; t < 4; ++t) {
+        QPainterPath tentacle;
+        tentacle.moveTo(jelly + QPointF(-12 + t * 8, 4));
+        for (int s = 1; s <= 6; ++s)
+            tentacle.lineTo(jelly + QPointF(-12 + t * 8 + 4 * std::sin(s * 1.3f + t), 4 + s * 7));
+        p.drawPath(tentacle);
+    }
+    p.setPen(InkPen(3));
+    p.setBrush(RadialGradient(jelly + QPointF(-5, -8), 26, {{0, Q(0xffd0f0)}, {1, Q(0xe060b0)}}));
+    p.drawChord(QRectF(jelly.x() - 20, jelly.y() - 20, 40, 40), 0, 180 * 16);
+    p.setBrush(Q(0xffffff, 0.7f));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(jelly + QPointF(-8, -10), 3, 4);
+    Eye(p, jelly + QPointF(-6, -5), 3.5f, {0, 0.3f});
+    Eye(p, jelly + QPointF(6, -5), 3.5f, {0, 0.3f});
     struct Fish {
         QPointF at;
         float size;

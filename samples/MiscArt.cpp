@@ -42,13 +42,16 @@ QImage LighthouseAtDusk() {
             const float sunDist = Length(fx - sunX, fy - horizon - 6);
             sky = Mix(sky, Hex(0xfff2c0), SmoothStep(34, 31, sunDist));
             // Long streaks of cloud, lit from below on the side facing the sun.
-            const float c = noise.Fbm(fx / 150, fy / 16, 5);
+            // Streaks gathered into banks with gaps between, not one even sheet.
+            const float c =
+                noise.Fbm(fx / 110, fy / 16, 5) + 0.4f * noise.Fbm(fx / 70 + 3, fy / 45, 2);
             const float cloud =
-                SmoothStep(-0.08f, 0.25f, c) * (0.7f + 0.3f * SmoothStep(10, 70, fy));
+                SmoothStep(-0.05f, 0.3f, c) * (0.75f + 0.25f * SmoothStep(10, 70, fy));
             const float under =
-                SmoothStep(0.1f, 0.35f, c - noise.Fbm(fx / 150, fy / 16 - 0.25f, 5));
-            const Col cloudColour = Mix(Mix(Hex(0x2a1c48), Hex(0xe06a78), t * t), Hex(0xffd890),
-                                        Clamp01(glow * 0.7f + under * t));
+                SmoothStep(0.1f, 0.35f, c - noise.Fbm(fx / 110, fy / 16 - 0.25f, 5));
+            // High cloud still catches the last light, so it reads against the night above.
+            const Col cloudColour = Mix(Mix(Hex(0x4a3278), Hex(0xe06a78), std::sqrt(t)),
+                                        Hex(0xffd890), Clamp01(glow * 0.7f + under * t));
             sky = Mix(sky, cloudColour, cloud * 0.9f);
             const float star = Hash01(x, y, 77);
             if (star > 0.993f)
@@ -62,7 +65,10 @@ QImage LighthouseAtDusk() {
         sea = Mix(sea, Mix(Hex(0x8a4a6a), Hex(0xf09a5a), Clamp01(1 - std::abs(fx - sunX) / 300)),
                   std::exp(-d * 5) * 0.55f);
         const float wave = noise.Fbm(fx / (10 + 50 * d), fy / (1.5f + 9 * d), 4);
-        sea = sea * (0.85f + 0.5f * wave);
+        // Swell rolling in: broad light and dark patches that break up the open water.
+        const float swell = noise.Fbm(fx / (40 + 60 * d) + 7, fy / (6 + 24 * d), 3);
+        sea = sea * (0.85f + 0.5f * wave) * (0.85f + 0.6f * swell);
+        sea = Mix(sea, Hex(0x9a6a9a), SmoothStep(0.05f, 0.4f, swell) * (0.5f - 0.3f * d));
         const float rx = (fx - sunX) / (50 + 130 * d);
         const float path = std::exp(-rx * rx) * SmoothStep(-0.1f, 0.5f, wave);
         sea = Mix(sea, Hex(0xffc070), path * (0.8f - 0.3f * d));
@@ -81,6 +87,15 @@ QImage LighthouseAtDusk() {
     bite.addEllipse(moon + QPointF(6, -4), 12, 12);
     p.setBrush(Q(0xfff4d8));
     p.drawPath(crescent.subtracted(bite));
+    // The first bright stars of the evening.
+    Rng stars(1103);
+    for (int i = 0; i < 14; ++i) {
+        const QPointF at(stars.Uniform(170, 600), stars.Uniform(4, 40));
+        const float r = stars.Uniform(1.5f, 3.5f);
+        Glow(p, at, r * 4, Hex(0xd8d0ff), 0.45f);
+        p.setBrush(Q(0xfffaf0));
+        p.drawPath(Star(at, r, r * 0.3f, 4, stars.Uniform(0, 0.4f)));
+    }
     const QPointF lamp(140, 52);
     // Beams first, so the tower stands in front of them.
     auto beam = [&](QPointF far1, QPointF far2, float strength) {
@@ -236,9 +251,10 @@ QImage MountainLake() {
         const float rim = SmoothStep(0.3f, 0.5f, noise.Fbm(fx / 130, fy / 20 + 4.15f, 5));
         const Col cloudColour = Mix(Mix(Hex(0xb0a0c8), Hex(0xffd8c0), t), Hex(0xfff4e0), rim);
         // High wisps of cirrus, combed by the wind.
-        const float cirrus = SmoothStep(0.15f, 0.45f, noise.Fbm(fx / 70 + fy / 25, fy / 7 + 9, 4)) *
-                             SmoothStep(130, 20, fy);
-        c = Mix(c, Hex(0xf8f0ff), cirrus * 0.55f);
+        const float wisps =
+            noise.Fbm(fx / 70 + fy / 25, fy / 7 + 9, 4) + 0.3f * noise.At(fx / 60 + 5, fy / 30);
+        const float cirrus = SmoothStep(0.15f, 0.45f, wisps) * SmoothStep(130, 20, fy);
+        c = Mix(c, Hex(0xf8f0ff), cirrus * 0.6f);
         return Mix(c, cloudColour, cloud * 0.85f);
     };
     for (int y = 0; y < shore; ++y) {
@@ -298,6 +314,9 @@ QImage MountainLake() {
                 std::clamp(2 * shore - y - static_cast<int>(ripple * 6 * d), 0, shore - 1);
             Col c = FromRgb(image.pixel(sx, sy));
             c = Mix(c, Mix(Hex(0x28507a), Hex(0x0e2438), d), 0.25f + 0.45f * d);
+            // Close to us the ripples tilt up and catch the blue overhead.
+            const float tilt = noise.Fbm(x / (25.0f + 40 * d), y / (3.0f + 9 * d) + 20, 3);
+            c = Mix(c, Hex(0x6a96d8), SmoothStep(0.0f, 0.35f, tilt) * 0.55f * d);
             const float rx = (x - sunX) / (30 + 60 * d);
             c = Mix(c, Hex(0xfff0c8), std::exp(-rx * rx) * SmoothStep(0.2f, 0.6f, ripple) * 0.7f);
             c = c * (0.92f + 0.25f * ripple);
@@ -373,6 +392,7 @@ QImage AutumnForestPath() {
         float x, depth;
     };
     std::vector<Tree> trunks;
+    Rng dapple(1303);
     for (int i = 0; i < 13; ++i)
         trunks.push_back({rng.Uniform(-20, 620), rng.Uniform(0.05f, 1.0f)});
     std::sort(trunks.begin(), trunks.end(),
@@ -407,6 +427,13 @@ QImage AutumnForestPath() {
             p.drawLine(QPointF(bx, by), QPointF(bx + rng.Uniform(-2, 2), by + rng.Uniform(15, 60)));
         }
         p.setPen(Qt::NoPen);
+        // Sun through the canopy dapples the near trunks.
+        p.save();
+        p.setClipRect(QRectF(x - w / 2, -5, w, baseY + 5));
+        for (int k = 0; t.depth > 0.5f && k < 8; ++k)
+            Glow(p, {x + w * dapple.Uniform(-0.5f, 0.5f), baseY * dapple.Uniform(0.1f, 0.9f)},
+                 w * dapple.Uniform(0.2f, 0.4f), Hex(0xffc878), 0.55f);
+        p.restore();
         for (int k = 0; k < 40; ++k) {
             const float lx = x + rng.Uniform(-60, 60) * (0.5f + t.depth);
             const float ly = rng.Uniform(-20, 120 - 60 * t.depth);
@@ -591,6 +618,13 @@ QImage NorthernLights() {
         const float drift = noise.Fbm(fx / 50, fy / 12, 4);
         Col snow = Mix(Hex(0x2a4470), Hex(0xb8d8f0), lit * 0.6f + 0.25f + 0.25f * drift);
         snow = Mix(snow, Hex(0x1a3050), SmoothStep(0, 60, fy - h) * (isNear ? 0.15f : 0.45f));
+        if (isNear) {
+            // Rolling drifts, lit on the faces that turn up to the sky.
+            auto drift = [&](float v) { return noise.Fbm(fx / 80 + 3, v / 16 - fx / 500, 2); };
+            const float face = (drift(fy - 4) - drift(fy + 4)) * 3.0f;
+            snow =
+                Mix(snow, face > 0 ? Hex(0xe8f4ff) : Hex(0x2a4a7a), Clamp01(std::abs(face)) * 0.6f);
+        }
         snow = snow + aurora(fx, 160) * 0.18f;
         if (Hash01(x, y, 1503) > 0.993f)
             snow = snow + Col{0.5f, 0.6f, 0.7f};
@@ -686,10 +720,23 @@ QImage TropicalBeach() {
                           std::pow(fy / horizon, 1.6f));
             const float gx = (fx - 520) / 140, gy = (fy - 30) / 110;
             sky = Mix(sky, Hex(0xfffbe0), std::exp(-(gx * gx + gy * gy)) * 0.75f);
+            // Soft rays fanning out from the sun.
+            const float angle = std::atan2(fy - 30, fx - 520);
+            const float rays = SmoothStep(
+                0.3f, 0.9f, 0.5f + 0.5f * std::sin(angle * 11 + 2 * noise.At(angle * 3, 4.5f)));
+            sky = Mix(sky, Hex(0xfffcec), rays * 0.3f * std::exp(-Length(fx - 520, fy - 30) / 150));
             sky = Mix(sky, Hex(0xffffff), SmoothStep(26, 23, Length(fx - 520, fy - 30)));
             const float c = cloudAt(fx, fy);
             const float shade = Clamp01((cloudAt(fx, fy - 6) - c) * 2.5f + 0.6f);
             sky = Mix(sky, Mix(Hex(0xa8b8d0), Hex(0xffffff), shade), c);
+            // Fair-weather cumulus piled along the horizon, sunlit on top.
+            const float bankTop = horizon - 10 -
+                                  50 * Clamp01(0.45f + 1.8f * noise.Fbm(fx / 80 + 20, 0.5f, 3)) -
+                                  9 * noise.Fbm(fx / 16, fy / 12 + 30, 3);
+            const float into = (fy - bankTop) / (horizon - bankTop);
+            if (into > 0)
+                sky = Mix(sky, Mix(Hex(0xffffff), Hex(0x9ab4cc), Clamp01(into * 1.4f)),
+                          SmoothStep(0, 0.12f, into) * 0.85f);
             const float island = 182 - 26 * std::exp(-std::pow((fx - 470) / 50, 2)) -
                                  8 * std::exp(-std::pow((fx - 520) / 25, 2));
             if (fy > island)
@@ -703,6 +750,10 @@ QImage TropicalBeach() {
             const float wave = noise.Fbm(fx / (8 + 60 * d), fy / (1.5f + 6 * d), 4);
             sea =
                 sea * (0.9f + 0.35f * wave) * (0.85f + 0.35f * noise.Fbm(fx / 150, fy / 30 + 5, 2));
+            // Turquoise over the sandbanks, deep blue over the reef and under cloud shadow.
+            const float reef = noise.Fbm(fx / (35 + 50 * d) + 9, fy / (5 + 20 * d), 3);
+            sea = Mix(sea, Hex(0x30c8c8), SmoothStep(0.05f, 0.35f, reef) * 0.55f);
+            sea = Mix(sea, Hex(0x06305a), SmoothStep(-0.05f, -0.35f, reef) * 0.5f);
             // Sunlight glittering on the water below the sun.
             const float glitter =
                 std::exp(-std::pow((fx - 520) / 70, 2.0f)) * SmoothStep(0.2f, 0.45f, wave);
@@ -745,9 +796,19 @@ QImage TropicalBeach() {
     foresail.closeSubpath();
     p.setBrush(Q(0xf05a4a));
     p.drawPath(foresail);
+    // A windsurfer further along the coast.
+    p.setBrush(Q(0xf8f0e0));
+    p.drawRect(QRectF(30, 214, 22, 2.5));
+    QPainterPath sail;
+    sail.moveTo(41, 213);
+    sail.lineTo(41, 190);
+    sail.quadTo(53, 198, 50, 212);
+    sail.closeSubpath();
+    p.setBrush(LinearGradient({41, 190}, {50, 212}, {0xffd020, 0xf05a2a}));
+    p.drawPath(sail);
     p.setBrush(Qt::NoBrush);
-    for (const QPointF& gull :
-         {QPointF(300, 120), QPointF(330, 100), QPointF(372, 128), QPointF(200, 90)}) {
+    for (const QPointF& gull : {QPointF(300, 120), QPointF(330, 100), QPointF(372, 128),
+                                QPointF(200, 90), QPointF(515, 136), QPointF(572, 122)}) {
         QPainterPath wings;
         wings.moveTo(gull + QPointF(-9, 0));
         wings.quadTo(gull + QPointF(-4, -6), gull);
@@ -822,6 +883,39 @@ QImage TropicalBeach() {
         p.setBrush(Q(0xf07a50));
         p.drawPath(Star(s, 10, 4, 5, rng.Uniform(0, 1)));
     }
+    // A sandcastle with a paper flag, its shaded side away from the sun.
+    const float castleBase = 368;
+    QPainterPath castle;
+    castle.setFillRule(Qt::WindingFill);
+    castle.addRect(QRectF(176, castleBase - 26, 64, 26));
+    for (const float towerX : {170.0f, 226.0f}) {
+        castle.addRect(QRectF(towerX, castleBase - 44, 20, 44));
+        for (int m = 0; m < 3; ++m)
+            castle.addRect(QRectF(towerX + m * 7.5f, castleBase - 50, 5, 7));
+    }
+    castle.addRect(QRectF(198, castleBase - 60, 20, 60));
+    for (int m = 0; m < 3; ++m)
+        castle.addRect(QRectF(198 + m * 8.0f, castleBase - 66, 4, 7));
+    p.setBrush(LinearGradient({170, 0}, {246, 0}, {0xf6e2b0, 0xe0c088, 0xa07a48}));
+    p.drawPath(castle);
+    QPainterPath door;
+    door.moveTo(202, castleBase);
+    door.lineTo(202, castleBase - 12);
+    door.quadTo(208, castleBase - 20, 214, castleBase - 12);
+    door.lineTo(214, castleBase);
+    door.closeSubpath();
+    p.setBrush(Q(0x5a3a20));
+    p.drawPath(door);
+    p.setPen(QPen(Q(0x6a4a2a), 1.5));
+    p.drawLine(QPointF(208, castleBase - 66), QPointF(208, castleBase - 86));
+    p.setPen(Qt::NoPen);
+    QPainterPath flag;
+    flag.moveTo(208.5, castleBase - 86);
+    flag.lineTo(224, castleBase - 81);
+    flag.lineTo(208.5, castleBase - 76);
+    flag.closeSubpath();
+    p.setBrush(Q(0xf05a4a));
+    p.drawPath(flag);
     p.end();
     Finish(image);
     return image;

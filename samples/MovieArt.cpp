@@ -3,6 +3,7 @@
 #include "samples/ArtKit.h"
 #include "samples/Gallery.h"
 
+#include <tuple>
 #include <vector>
 
 namespace art {
@@ -17,6 +18,10 @@ Col SpaceBackdrop(const Noise& noise, int x, int y, std::uint32_t seed, Col tint
     Col c = Mix(Mix(Hex(0x03040c), Hex(0x0a0618), fx / kWidth), Hex(0x0c1028), fy / kHeight);
     c = c + tintA * (Clamp01(cloud * 1.6f + 0.25f) * (0.6f + 0.8f * dust) * 1.6f);
     c = c + tintB * (Clamp01(-cloud * 1.6f) * 1.8f);
+    // Bright filaments where the gas is densest.
+    const float filament = std::pow(noise.Ridged(fx / 90 + warp, fy / 70 + 5, 4), 5.0f);
+    c = c + Mix(tintA, tintB, Clamp01(0.5f - cloud * 2)) *
+                (filament * 2.2f * SmoothStep(-0.4f, 0.2f, cloud));
     // Dark lanes of dust cut through the glow.
     c = c * (0.55f + 0.45f * SmoothStep(-0.35f, 0.1f, dust));
     const float s = Hash01(x, y, seed);
@@ -141,8 +146,10 @@ QImage CitySkylineAtNight() {
             Mix(Mix(Hex(0x040a2a), Hex(0x24124a), fx / kWidth), Hex(0x6a3060), std::pow(t, 1.8f));
         c = Mix(c, Hex(0xf0905a), std::pow(t, 6.0f) * 0.6f);
         c = c + Hex(0x30104a) * (noise.Fbm(fx / 120, fy / 90, 3) * 1.5f);
-        // Low clouds lit from below by the city.
-        const float cloud = SmoothStep(-0.1f, 0.35f, noise.Fbm(fx / 150, fy / 28, 5));
+        // Low clouds lit from below by the city, gathered into banks.
+        const float cloud =
+            SmoothStep(-0.1f, 0.35f,
+                       noise.Fbm(fx / 150, fy / 28, 5) + 0.3f * noise.Fbm(fx / 60 + 3, fy / 40, 2));
         const float under = SmoothStep(
             0.0f, 0.25f, noise.Fbm(fx / 150, fy / 28, 5) - noise.Fbm(fx / 150, fy / 28 + 0.2f, 5));
         c = Mix(c, Mix(Mix(Hex(0x2a2a60), Hex(0xc07a98), t * t), Hex(0xe0a0b0), under * t),
@@ -153,6 +160,9 @@ QImage CitySkylineAtNight() {
         return c;
     });
     Painter p(&image);
+    // The two stars bright enough to outshine the city.
+    BrightStar(p, {322, 16}, 2.5f, Hex(0xd8e4ff));
+    BrightStar(p, {236, 122}, 2, Hex(0xffe8d0));
     Glow(p, {110, 70}, 90, Hex(0xd0d8ff), 0.35f);
     p.setBrush(RadialGradient({104, 64}, 30, {{0, Q(0xffffff)}, {1, Q(0xd8dcf0)}}));
     p.drawEllipse(QPointF(110, 70), 26, 26);
@@ -246,6 +256,12 @@ QImage CitySkylineAtNight() {
                     p.setBrush(Q(c, 0.6f + 0.4f * l / 2));
                     p.drawRect(QRectF(wx, wy, 2.5f + l * 0.5f, 3 + l * 0.5f));
                 }
+            // Here and there a whole floor still at work.
+            p.setBrush(Q(Hex(0xffe8b0), 0.55f + 0.2f * l));
+            for (float wy = top + 6; wy < water - 6; wy += 7 + l)
+                if (Hash01(static_cast<int>(x), static_cast<int>(wy), 2204) < 0.1f)
+                    for (float wx = x + 4; wx < x + w - 6; wx += 6 + l)
+                        p.drawRect(QRectF(wx, wy, 2.5f + l * 0.5f, 3 + l * 0.5f));
             x += w;
         }
     }
@@ -270,6 +286,17 @@ QImage CitySkylineAtNight() {
     }
     p.end();
 
+    // The lights along the waterfront, column by column: what the river drags
+    // down into long streaks.
+    std::vector<Col> shore(kWidth);
+    for (int x = 0; x < kWidth; ++x) {
+        for (int y = water - 70; y < water - 2; ++y)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const Col c = FromRgb(image.pixel(std::clamp(x + dx, 0, kWidth - 1), y));
+                shore[x] = shore[x] + c * SmoothStep(0.3f, 0.6f, (c.r + c.g + c.b) / 3);
+            }
+        shore[x] = shore[x] * (1.0f / (68 * 5));
+    }
     // The river mirrors the city, broken up by ripples.
     for (int y = water; y < kHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -280,6 +307,15 @@ QImage CitySkylineAtNight() {
             const int sy = std::clamp(2 * water - y - 2, 0, water - 1);
             Col c = FromRgb(image.pixel(sx, sy)) * (0.55f - 0.2f * d);
             c = c + Hex(0x10142a) * (1 + ripple);
+            const float glint =
+                SmoothStep(-0.05f, 0.35f, noise.Fbm(x / 14.0f, y / (1.2f + 3 * d), 3));
+            c = c + shore[sx] * (glint * 6 * (1 - 0.5f * d));
+            // Gusts roughen the water in patches that catch more of the glow.
+            const float gust = noise.Fbm(x / 60.0f + 4, y / (4 + 10 * d) + 2, 3);
+            c = c * (0.7f + 0.7f * SmoothStep(-0.3f, 0.3f, gust));
+            // The moon's path across the water.
+            const float moon = std::exp(-std::pow((sx - 110) / (14 + 30 * d), 2.0f));
+            c = Mix(c, Hex(0xd8dcf0), moon * glint * 0.9f);
             line[x] = ToRgb(c);
         }
     }
@@ -409,6 +445,34 @@ QImage DesertCaravan() {
     };
     for (int k = 0; k < 5; ++k)
         camel(150 + k * 48 + rng.Uniform(-6, 6), 0.75f, k % 2 == 0);
+    // The oasis they are heading away from: a pool of sky between two palms.
+    const float oasis = crest[2][60] + 12;
+    p.setBrush(LinearGradient({0, oasis - 5}, {0, oasis + 5}, {0xffb070, 0x7a3060}));
+    p.drawEllipse(QPointF(62, oasis), 38, 6);
+    p.setBrush(Q(0x2a1020));
+    for (const auto& [baseX, lean, height] :
+         {std::tuple{40.0f, -10.0f, 58.0f}, {88.0f, 12.0f, 46.0f}}) {
+        const QPointF foot(baseX, oasis + 2), crown(baseX + lean, oasis - height);
+        QPainterPath trunk;
+        trunk.moveTo(foot + QPointF(-3, 0));
+        trunk.quadTo(QPointF(baseX, oasis - height / 2), crown + QPointF(-1.5, 0));
+        trunk.lineTo(crown + QPointF(1.5, 0));
+        trunk.quadTo(QPointF(baseX + 3, oasis - height / 2), foot + QPointF(3, 0));
+        trunk.closeSubpath();
+        p.drawPath(trunk);
+        // Fronds arch up from the crown and droop at the tips.
+        for (const float degrees : {-175, -145, -115, -80, -50, -20, 5, 185}) {
+            const float a = degrees * kPi / 180, length = 22;
+            const QPointF dir(std::cos(a), std::sin(a)), side(-dir.y(), dir.x());
+            const QPointF tip = crown + dir * length + QPointF(0, length * 0.45f);
+            const QPointF mid = crown + dir * (length * 0.55f) + QPointF(0, -length * 0.15f);
+            QPainterPath frond;
+            frond.moveTo(crown);
+            frond.quadTo(mid + side * 3.5f, tip);
+            frond.quadTo(mid - side * 3.5f, crown);
+            p.drawPath(frond);
+        }
+    }
     // The caravan's tracks winding back over the near dunes.
     QPainterPath tracks;
     tracks.moveTo(150, crest[1][150] + 4);
@@ -526,6 +590,16 @@ QImage HauntedCastle() {
         p.setBrush(Q(0xffd070));
         p.drawRoundedRect(QRectF(wx, wy, 5, 8), 2, 2);
     }
+    // A round window high in the keep, and someone still up in the west wing.
+    Glow(p, {250, base - 140}, 20, Hex(0xffb040), 0.6f);
+    p.setBrush(Q(0xffd070));
+    p.drawEllipse(QPointF(250, base - 140), 7, 7);
+    p.setBrush(Q(0x1a1028));
+    p.drawRect(QRectF(249, base - 147, 2, 14));
+    p.drawRect(QRectF(243, base - 141, 14, 2));
+    Glow(p, {163, base - 70}, 16, Hex(0xffb040), 0.6f);
+    p.setBrush(Q(0xffd070));
+    p.drawRoundedRect(QRectF(159, base - 76, 8, 12), 3, 3);
     p.setBrush(Q(0xffc060, 0.9f));
     p.drawChord(QRectF(238, base - 30, 24, 40), 0, 180 * 16);
     // A lantern-lit path winding down from the gate.
@@ -593,10 +667,12 @@ QImage HauntedCastle() {
     hat.closeSubpath();
     p.drawPath(hat);
     p.restore();
-    // Bats.
-    for (int k = 0; k < 9; ++k) {
-        const QPointF at(rng.Uniform(300, 560), rng.Uniform(40, 190));
-        const float s = rng.Uniform(5, 10);
+    // Bats, most round the moon and a few heading off into the night.
+    for (int k = 0; k < 12; ++k) {
+        const QPointF at =
+            k < 9 ? QPointF(rng.Uniform(300, 560), rng.Uniform(40, 190))
+                  : QPointF(540 + (k - 9) * 25 + rng.Uniform(-8, 8), rng.Uniform(8, 32));
+        const float s = rng.Uniform(5, 10) * (k < 9 ? 1.0f : 0.85f);
         QPainterPath bat;
         bat.moveTo(at);
         bat.quadTo(at + QPointF(-s * 0.6f, -s * 0.7f), at + QPointF(-s * 1.6f, -s * 0.3f));
@@ -635,6 +711,9 @@ QImage PirateShipInAStorm() {
             const float swell = noise.Fbm(fx / 110 - fy / 200, fy / 30, 3);
             Col sea = Mix(Hex(0x2a5a5a), Hex(0x081a22), Clamp01(d * 1.3f)) *
                       (0.7f + 0.5f * n + 0.8f * swell);
+            // Light shows green through the steep faces of the near waves.
+            sea =
+                Mix(sea, Hex(0x3a8a7a), SmoothStep(0.05f, 0.35f, swell) * 0.6f * Clamp01(d * 1.5f));
             const float foam =
                 SmoothStep(0.15f, 0.4f, noise.Fbm(fx / 25, fy / 6, 3)) * (1 - d * 0.6f) +
                 SmoothStep(8, 0, fy - surface) * SmoothStep(0.0f, 0.3f, noise.At(fx / 8, fy / 3));
@@ -668,6 +747,19 @@ QImage PirateShipInAStorm() {
     bolt(main.pointAtPercent(0.7f), 3, 1.2f);
     p.setPen(Qt::NoPen);
     Glow(p, {120, 60}, 150, Hex(0xb0c8ff), 0.25f);
+    // Sheet lightning further off, lighting the clouds from inside.
+    Glow(p, {565, 75}, 110, Hex(0x9ab0e0), 0.3f);
+    // Gulls beating into the wind, pale against the cloud.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Q(0xe8ece8), 2, Qt::SolidLine, Qt::RoundCap));
+    for (const auto& [gx, gy, s] : {std::tuple{168.0f, 170.0f, 8.0f}, {212.0f, 152.0f, 6.0f}}) {
+        QPainterPath gull;
+        gull.moveTo(gx - s, gy - s * 0.2f);
+        gull.quadTo(gx - s * 0.4f, gy - s * 0.7f, gx, gy);
+        gull.quadTo(gx + s * 0.5f, gy - s * 0.5f, gx + s, gy + s * 0.1f);
+        p.drawPath(gull);
+    }
+    p.setPen(Qt::NoPen);
 
     // The ship, heeling in the swell.
     p.save();
@@ -843,6 +935,8 @@ QImage OrbitingPlanets() {
     p.setBrush(fade);
     p.drawPath(tail);
     BrightStar(p, comet, 3, Hex(0xd0f0ff));
+    BrightStar(p, {518, 152}, 3, Hex(0xffe8c8));
+    BrightStar(p, {268, 318}, 2.5f, Hex(0xc8dcff));
     p.end();
     Finish(image, 0.8f);
     return image;

@@ -182,6 +182,8 @@ QImage EqualizerLights() {
 
 QImage VinylOnTheTurntable() {
     QImage image = NewCanvas();
+    constexpr std::pair<float, float> kKnots[] = {
+        {34, 70}, {22, 290}, {440, 330}, {568, 350}, {450, 40}};
     const Noise noise(3301);
     const QPointF centre(250, 187);
     const float radius = 172;
@@ -218,15 +220,54 @@ QImage VinylOnTheTurntable() {
         }
         // Walnut plinth: grain that bends around knots.
         const float warp = noise.Fbm(fx / 120, fy / 60, 3) * 12;
-        const float grain =
-            0.5f + 0.5f * std::sin(fy / 3.5f + warp + 2 * noise.At(fx / 25, fy / 8));
+        float phase = fy / 3.5f + warp + 2 * noise.At(fx / 25, fy / 8), knot = 0;
+        for (const auto& [kx, ky] : kKnots) {
+            // Near a knot the grain closes into rings around it.
+            const float d = Length(fx - kx, (fy - ky) * 1.8f);
+            const float pull = std::exp(-std::pow(d / 26, 2.0f));
+            phase = Mix(phase, d / 2.2f, pull);
+            knot = std::max(knot, SmoothStep(8, 3, d));
+        }
+        const float grain = 0.5f + 0.5f * std::sin(phase);
         Col wood = Mix(Hex(0x4a2614), Hex(0x9a5a30),
                        grain * 0.6f + 0.4f * Clamp01(0.5f + noise.Fbm(fx / 50, fy / 20, 3)));
-        wood = wood * (0.85f + 0.25f * fx / kWidth);
+        // Broad figure in the veneer, light and dark.
+        wood = wood * (0.85f + 0.25f * fx / kWidth) *
+               (0.75f + 0.5f * Clamp01(0.5f + 1.5f * noise.Fbm(fx / 70 + 8, fy / 40, 3)));
+        wood = Mix(wood, Hex(0x1a0a04), knot * 0.8f);
         const float shadow = SmoothStep(radius + 18, radius, r);
         return wood * (1 - 0.5f * shadow);
     });
     Painter p(&image);
+    // The record's sleeve, put down in the corner: bold rings on orange.
+    p.save();
+    p.translate(20, 345);
+    p.rotate(-10);
+    p.setBrush(Q(0x000000, 0.35f));
+    p.drawRect(QRectF(-66, -62, 136, 136));
+    const QRectF sleeve(-70, -68, 136, 136);
+    p.setBrush(LinearGradient(sleeve.topLeft(), sleeve.bottomRight(), {0xf08a30, 0xd0501a}));
+    p.drawRect(sleeve);
+    p.setClipRect(sleeve);
+    for (int ring = 0; ring < 5; ++ring) {
+        p.setBrush(Q(ring % 2 ? 0xf8e8c8 : 0x1a6a7a));
+        p.drawEllipse(sleeve.center() + QPointF(20, -18), 58 - ring * 12.0f, 58 - ring * 12.0f);
+    }
+    p.setBrush(Q(0xf8e8c8));
+    p.drawRect(QRectF(sleeve.left() + 10, sleeve.top() + 12, 50, 8));
+    p.drawRect(QRectF(sleeve.left() + 10, sleeve.top() + 24, 32, 5));
+    p.restore();
+    // A velvet record brush left out along the top.
+    p.save();
+    p.translate(398, 22);
+    p.rotate(6);
+    p.setBrush(Q(0x000000, 0.3f));
+    p.drawRoundedRect(QRectF(-42, -7, 88, 20), 6, 6);
+    p.setBrush(LinearGradient({0, -10}, {0, 10}, {0xd8a070, 0x7a4a28}));
+    p.drawRoundedRect(QRectF(-45, -10, 88, 20), 6, 6);
+    p.setBrush(LinearGradient({0, 4}, {0, 12}, {0xc02a3a, 0x5a0a18}));
+    p.drawRect(QRectF(-40, 4, 78, 8));
+    p.restore();
     // Tonearm resting on the outer grooves.
     const QPointF pivot(520, 70);
     p.setBrush(RadialGradient(pivot - QPointF(8, 8), 40, {{0, Q(0xf0f0f4)}, {1, Q(0x505058)}}));
@@ -722,6 +763,17 @@ QImage DrumKitOnStage() {
             p.setBrush(Q(0xd8c080));
             for (int knob = 0; knob < 5; ++knob)
                 p.drawEllipse(QPointF(box.left() + 14 + knob * 15, box.bottom() - 7), 2.5, 2.5);
+            // The lower box is the speaker cabinet, cones showing through the
+            // cloth; the head on top wears its badge.
+            if (k == 1) {
+                for (const float cx : {box.left() + 25, box.right() - 25}) {
+                    p.setBrush(RadialGradient({cx - 4, box.top() + 28}, 20,
+                                              {{0, Q(0x5a5a66, 0.9f)}, {1, Q(0x0a0a0e, 0.9f)}}));
+                    p.drawEllipse(QPointF(cx, box.top() + 32), 17, 17);
+                }
+            } else {
+                p.drawRect(QRectF(box.center().x() - 14, box.top() + 10, 28, 6));
+            }
         }
     }
     auto shell = [&](QPointF top, float rx, float ry, float depth, Col wrap) {

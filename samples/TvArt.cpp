@@ -330,6 +330,16 @@ QImage RetroTvSet() {
     // Skirting board.
     p.setBrush(LinearGradient({0, floorY - 14}, {0, floorY}, {0xe8d8b8, 0x8a7a5a}));
     p.drawRect(QRectF(0, floorY - 14, 600, 14));
+    // A small oval portrait of someone's grandmother between the lamp and the set.
+    const QPointF portrait(148, 168);
+    p.setBrush(LinearGradient(portrait - QPointF(15, 0), portrait + QPointF(15, 0),
+                              {0x8a6a2a, 0xe8c878, 0x7a5a20}));
+    p.drawEllipse(portrait, 15, 20);
+    p.setBrush(RadialGradient(portrait - QPointF(3, 5), 18, {{0, Q(0xe8d8b0)}, {1, Q(0x9a8060)}}));
+    p.drawEllipse(portrait, 11, 16);
+    p.setBrush(Q(0x4a3a2a));
+    p.drawEllipse(portrait + QPointF(0, -4), 4.5, 5.5);
+    p.drawChord(QRectF(portrait.x() - 9, portrait.y() + 3, 18, 16), 0, 180 * 16);
     // Floor lamp with a glowing shade.
     Glow(p, {70, 110}, 150, Hex(0xffd080), 0.45f);
     p.setBrush(Q(0x3a2a1a));
@@ -525,6 +535,15 @@ QImage ChannelSurfing() {
                         d2 = Length(u - 0.74f, (v - 0.3f) * 0.6f);
             if (d1 < 0.12f && d2 > 0.11f)
                 c = Hex(0xfff0b0);
+            // Dark hills below, and a cottage with its light on.
+            if (v > 0.74f + 0.07f * std::sin(u * 7 + 1) + 0.03f * std::sin(u * 19))
+                c = Mix(Hex(0x141a3a), Hex(0x0a0c1a), u);
+            const float roof = (v - 0.61f) / 0.09f;
+            if (roof > 0 && roof < 1 && std::abs(u - 0.3f) < 0.075f * roof)
+                c = Hex(0x7a3a48);
+            if (std::abs(u - 0.3f) < 0.06f && v > 0.7f && v < 0.86f)
+                c = std::abs(u - 0.31f) < 0.02f && std::abs(v - 0.78f) < 0.03f ? Hex(0xffd060)
+                                                                               : Hex(0x2a2440);
             return c;
         }
         case 3: { // Cartoon face.
@@ -930,6 +949,31 @@ QImage RainyStreet() {
     neon(arrow, Hex(0x3af0ff));
     QPainterPath star = Star({520, 165}, 16, 7, 5, 0);
     neon(star, Hex(0xffe04a));
+    // A clock tower at the far end of the street, its face lit.
+    p.setBrush(Q(0x12121c));
+    p.drawRect(QRectF(276, 112, 18, 90));
+    QPainterPath spire;
+    spire.moveTo(274, 113);
+    spire.lineTo(285, 86);
+    spire.lineTo(296, 113);
+    spire.closeSubpath();
+    p.drawPath(spire);
+    Glow(p, {285, 128}, 22, Hex(0xffe0a0), 0.5f);
+    p.setBrush(Q(0xfff0c8));
+    p.drawEllipse(QPointF(285, 128), 6, 6);
+    p.setPen(QPen(Q(0x12121c), 1.2));
+    p.drawLine(QPointF(285, 128), QPointF(285, 124));
+    p.drawLine(QPointF(285, 128), QPointF(288, 129));
+    p.setPen(Qt::NoPen);
+    // A manhole cover shining in the wet.
+    p.setBrush(Q(0x2a2c36));
+    p.drawEllipse(QPointF(205, 352), 26, 7);
+    p.setPen(QPen(Q(0x6a6e80), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(205, 352), 20, 5);
+    for (int k = -2; k <= 2; ++k)
+        p.drawLine(QPointF(205 + k * 7 - 3, 348), QPointF(205 + k * 7 + 3, 356));
+    p.setPen(Qt::NoPen);
     // Street lamps with haloes.
     for (int k = 0; k < 4; ++k) {
         const float near = 1 - k / 4.0f;

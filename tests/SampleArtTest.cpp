@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,36 +18,129 @@ constexpr int kGrid = 10;
 constexpr int kTileWidth = 600 / kGrid;
 constexpr int kTileHeight = 375 / kGrid;
 
-// Mean absolute difference per channel on 0..255 below which two tiles start
-// to look alike to a player: 8 is a clear shade apart (about 3 %), where
-// smaller values are mostly grain on the same patch of sky.
+// A player sees a tile as patches, not pixels: 6 x 6 blocks, 10 across and 6
+// down. The 37th row of a tile is a sliver no eye tells apart, so it is left out.
+constexpr int kBlock = 6;
+constexpr int kBlocksAcross = kTileWidth / kBlock;
+constexpr int kBlocksDown = kTileHeight / kBlock;
+
+// Closer than 8 of 255 on average, about 3 %, two tiles read as the same patch.
 constexpr double kDistinctTiles = 8.0;
 
-// The picture's tiles as runs of channel bytes, so comparing two is a flat loop.
-std::vector<std::vector<int>> Tiles(const QImage& picture) {
-    std::vector<std::vector<int>> tiles(kGrid * kGrid);
-    for (int tile = 0; tile < kGrid * kGrid; ++tile) {
-        const int left = (tile % kGrid) * kTileWidth, top = (tile / kGrid) * kTileHeight;
-        tiles[tile].reserve(kTileWidth * kTileHeight * 3);
-        for (int y = top; y < top + kTileHeight; ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-            for (int x = left; x < left + kTileWidth; ++x)
-                tiles[tile].insert(tiles[tile].end(),
-                                   {qRed(row[x]), qGreen(row[x]), qBlue(row[x])});
+// The block means of one tile, red, green and blue for each block in turn.
+std::vector<double> BlockMeans(const QImage& picture, int tile) {
+    std::vector<double> means(kBlocksAcross * kBlocksDown * 3, 0.0);
+    const int left = (tile % kGrid) * kTileWidth, top = (tile / kGrid) * kTileHeight;
+    for (int y = 0; y < kBlocksDown * kBlock; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(top + y));
+        for (int x = 0; x < kBlocksAcross * kBlock; ++x) {
+            const QRgb pixel = row[left + x];
+            double* block = &means[((y / kBlock) * kBlocksAcross + x / kBlock) * 3];
+            block[0] += qRed(pixel);
+            block[1] += qGreen(pixel);
+            block[2] += qBlue(pixel);
         }
     }
-    return tiles;
+    for (double& mean : means)
+        mean /= kBlock * kBlock;
+    return means;
 }
 
-double TileDifference(const std::vector<int>& a, const std::vector<int>& b) {
-    int sum = 0;
+double TileDifference(const std::vector<double>& a, const std::vector<double>& b) {
+    double sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         sum += std::abs(a[i] - b[i]);
-    return static_cast<double>(sum) / a.size();
+    return sum / a.size();
+}
+
+struct ClosestTiles {
+    int a = 0, b = 0;
+    double difference = 0;
+};
+
+ClosestTiles Closest(const QImage& picture) {
+    std::vector<std::vector<double>> tiles;
+    for (int tile = 0; tile < kGrid * kGrid; ++tile)
+        tiles.push_back(BlockMeans(picture, tile));
+    ClosestTiles closest{0, 0, 1e9};
+    for (int a = 0; a < kGrid * kGrid; ++a)
+        for (int b = a + 1; b < kGrid * kGrid; ++b) {
+            const double difference = TileDifference(tiles[a], tiles[b]);
+            if (difference < closest.difference)
+                closest = {a, b, difference};
+        }
+    return closest;
 }
 
 std::string TileName(int tile) {
     return "(" + std::to_string(tile % kGrid) + "," + std::to_string(tile / kGrid) + ")";
+}
+
+// Every tile flat, red stepping by `step` across the grid and green down it,
+// so neighbours along a row or column are step / 3 apart and nothing is closer.
+QImage SteppedTiles(int step) {
+    QImage picture(600, 375, QImage::Format_RGB32);
+    for (int y = 0; y < 375; ++y)
+        for (int x = 0; x < 600; ++x) {
+            const int column = x / kTileWidth, row = std::min(y / kTileHeight, kGrid - 1);
+            picture.setPixel(x, y, qRgb(column * step, row * step, 40));
+        }
+    return picture;
+}
+
+void FillTile(QImage& picture, int tile, const std::function<QRgb(int, int)>& pixel) {
+    const int left = (tile % kGrid) * kTileWidth, top = (tile / kGrid) * kTileHeight;
+    for (int y = 0; y < kTileHeight; ++y)
+        for (int x = 0; x < kTileWidth; ++x)
+            picture.setPixel(left + x, top + y, pixel(x, y));
+}
+
+TEST(SampleArtTest, TilesAreComparedByBlockMeansAtTheThreshold) {
+    // Neighbours exactly at, just under and just over the threshold.
+    EXPECT_DOUBLE_EQ(Closest(SteppedTiles(24)).difference, 8.0);
+    EXPECT_GE(Closest(SteppedTiles(24)).difference, kDistinctTiles);
+    EXPECT_LT(Closest(SteppedTiles(23)).difference, kDistinctTiles);
+    EXPECT_GE(Closest(SteppedTiles(25)).difference, kDistinctTiles);
+
+    // One tile nudged towards its left neighbour is the pair to report.
+    QImage nudged = SteppedTiles(25);
+    FillTile(nudged, 37, [](int, int) { return qRgb(7 * 25 - 2, 3 * 25, 40); });
+    const ClosestTiles closest = Closest(nudged);
+    EXPECT_EQ(closest.a, 36);
+    EXPECT_EQ(closest.b, 37);
+    EXPECT_DOUBLE_EQ(closest.difference, 23.0 / 3);
+
+    // Grain that evens out within each block is no difference; the same grain
+    // a pixel off the blocks, or measured against the picture's rows rather
+    // than the tile's, would be. Tile 1 starts at y = 0 and tile 21 at y = 74,
+    // which is not a multiple of 6.
+    QImage picture(600, 375, QImage::Format_RGB32);
+    picture.fill(qRgb(100, 100, 100));
+    // Quadrants of opposite shade in every block, flipped from block to block.
+    const auto quadrants = [](int shift) {
+        return [shift](int x, int y) {
+            x += shift;
+            y += shift;
+            const bool flip = ((x % 6 < 3) != (y % 6 < 3)) != ((x / 6 + y / 6) % 2 == 1);
+            const int sign = flip ? -1 : 1;
+            return qRgb(100 + 30 * sign, 100 - 30 * sign, 100 + 30 * sign);
+        };
+    };
+    FillTile(picture, 1, quadrants(0));
+    FillTile(picture, 21, quadrants(0));
+    FillTile(picture, 2, quadrants(1));
+    const std::vector<double> flat = BlockMeans(picture, 0);
+    EXPECT_DOUBLE_EQ(TileDifference(flat, BlockMeans(picture, 1)), 0.0);
+    EXPECT_DOUBLE_EQ(TileDifference(flat, BlockMeans(picture, 21)), 0.0);
+    EXPECT_GT(TileDifference(flat, BlockMeans(picture, 2)), 3.0);
+
+    // The 37th row is left out; the first row counts for a sixth of its blocks.
+    FillTile(picture, 3,
+             [](int, int y) { return y == 36 ? qRgb(255, 255, 255) : qRgb(100, 100, 100); });
+    FillTile(picture, 4,
+             [](int, int y) { return y == 0 ? qRgb(255, 255, 255) : qRgb(100, 100, 100); });
+    EXPECT_DOUBLE_EQ(TileDifference(flat, BlockMeans(picture, 3)), 0.0);
+    EXPECT_NEAR(TileDifference(flat, BlockMeans(picture, 4)), 155.0 / 6 / kBlocksDown, 1e-9);
 }
 
 TEST(SampleArtTest, EveryCategoryHasAtLeastSixTitledPictures) {
@@ -79,20 +175,10 @@ TEST(SampleArtTest, PicturesAreStableAndEveryTileStandsOutAtTheFinestGrid) {
         EXPECT_EQ(image, RenderSamplePicture(picture.category, picture.index))
             << "not deterministic";
 
-        const auto tiles = Tiles(image);
-        double closest = 1e9;
-        int closestA = 0, closestB = 0;
-        for (int a = 0; a < kGrid * kGrid; ++a)
-            for (int b = a + 1; b < kGrid * kGrid; ++b) {
-                const double difference = TileDifference(tiles[a], tiles[b]);
-                if (difference < closest) {
-                    closest = difference;
-                    closestA = a;
-                    closestB = b;
-                }
-            }
-        EXPECT_GE(closest, kDistinctTiles)
-            << "tiles " << TileName(closestA) << " and " << TileName(closestB) << " look alike";
+        const ClosestTiles closest = Closest(image);
+        EXPECT_GE(closest.difference, kDistinctTiles)
+            << picture.title << ": tiles " << TileName(closest.a) << " and " << TileName(closest.b)
+            << " differ by only " << closest.difference;
 
         for (const QImage& earlier : rendered)
             EXPECT_NE(image, earlier) << "same picture as an earlier one";
