@@ -1,8 +1,7 @@
 #include "samples/SampleArt.h"
 
+#include "packs/PackFormat.h"
 #include "samples/Gallery.h"
-
-#include <array>
 
 namespace {
 
@@ -25,14 +24,6 @@ std::span<const art::Artwork> Artworks(int category) {
 
 } // namespace
 
-std::string SampleCategoryName(int category) {
-    static constexpr std::array<const char*, kSampleCategoryCount> kNames = {
-        "Cartoons", "Misc", "Movies", "Music", "TV shows"};
-    if (category < 0 || category >= kSampleCategoryCount)
-        return {};
-    return kNames[category];
-}
-
 std::vector<SamplePicture> SamplePictures(int category) {
     std::vector<SamplePicture> pictures;
     int index = 0;
@@ -43,7 +34,7 @@ std::vector<SamplePicture> SamplePictures(int category) {
 
 std::vector<SamplePicture> AllSamplePictures() {
     std::vector<SamplePicture> all;
-    for (int category = 0; category < kSampleCategoryCount; ++category) {
+    for (int category = 0; category < kCategoryCount; ++category) {
         const auto pictures = SamplePictures(category);
         all.insert(all.end(), pictures.begin(), pictures.end());
     }

@@ -8,17 +8,14 @@
 #include <string>
 #include <vector>
 
-// Same numbering as the picture packs: 0 Cartoons, 1 Misc, 2 Movies, 3 Music, 4 TV shows.
-inline constexpr int kSampleCategoryCount = 5;
-
 struct SamplePicture {
     int category = 0;
     int index = 0;
     std::string title;
 };
 
-// Empty for a category out of range.
-std::string SampleCategoryName(int category);
+// Categories are numbered as the packs number them (packs/PackFormat.h);
+// nothing for a category out of range.
 std::vector<SamplePicture> SamplePictures(int category);
 std::vector<SamplePicture> AllSamplePictures();
 

@@ -1,5 +1,6 @@
 // Writes one of the sample pictures as a BMP, or lists them all.
 
+#include "packs/PackFormat.h"
 #include "samples/SampleArt.h"
 
 #include <charconv>
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--list") {
         for (const SamplePicture& picture : AllSamplePictures())
             std::printf("%d\t%d\t%s\t%s\n", picture.category, picture.index,
-                        SampleCategoryName(picture.category).c_str(), picture.title.c_str());
+                        std::string(CategoryName(picture.category)).c_str(), picture.title.c_str());
         return 0;
     }
     if (argc != 2 && argc != 4)

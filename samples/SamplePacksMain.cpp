@@ -8,14 +8,7 @@
 
 #include <cstdio>
 #include <filesystem>
-
-namespace {
-
-constexpr const char* kPackNames[kCategoryCount] = {"sample-cartoons.qdr", "sample-misc.qdr",
-                                                    "sample-movies.qdr", "sample-music.qdr",
-                                                    "sample-tv.qdr"};
-
-} // namespace
+#include <string>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -29,7 +22,10 @@ int main(int argc, char** argv) {
             for (const SamplePicture& sample : SamplePictures(category))
                 pictures.push_back({QString::fromStdString(sample.title),
                                     EncodeBmp24(RenderSamplePicture(category, sample.index))});
-            const QString why = WritePack(directory / kPackNames[category], category, pictures);
+            // The names the build expects: sample-cartoons.qdr ... sample-tv.qdr.
+            const std::string name =
+                "sample-" + std::string(kCategories[category].commandName) + ".qdr";
+            const QString why = WritePack(directory / name, category, pictures);
             if (!why.isEmpty()) {
                 std::fprintf(stderr, "quadrillo-sample-packs: %s\n", qPrintable(why));
                 return 1;

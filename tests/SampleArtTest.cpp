@@ -1,4 +1,5 @@
 #include "samples/SampleArt.h"
+#include "packs/PackFormat.h"
 #include "samples/ArtKit.h"
 
 #include <gtest/gtest.h>
@@ -145,10 +146,9 @@ TEST(SampleArtTest, TilesAreComparedByBlockMeansAtTheThreshold) {
 
 TEST(SampleArtTest, EveryCategoryHasAtLeastSixTitledPictures) {
     std::set<std::string> titles;
-    for (int category = 0; category < kSampleCategoryCount; ++category) {
-        EXPECT_FALSE(SampleCategoryName(category).empty()) << category;
+    for (int category = 0; category < kCategoryCount; ++category) {
         const std::vector<SamplePicture> pictures = SamplePictures(category);
-        EXPECT_GE(pictures.size(), 6u) << SampleCategoryName(category);
+        EXPECT_GE(pictures.size(), 6u) << CategoryName(category);
         for (std::size_t i = 0; i < pictures.size(); ++i) {
             EXPECT_EQ(pictures[i].category, category);
             EXPECT_EQ(pictures[i].index, static_cast<int>(i));
@@ -159,8 +159,8 @@ TEST(SampleArtTest, EveryCategoryHasAtLeastSixTitledPictures) {
         EXPECT_TRUE(RenderSamplePicture(category, static_cast<int>(pictures.size())).isNull());
     }
     EXPECT_EQ(AllSamplePictures().size(), titles.size());
-    EXPECT_TRUE(SamplePictures(kSampleCategoryCount).empty());
-    EXPECT_TRUE(SampleCategoryName(-1).empty());
+    EXPECT_TRUE(SamplePictures(kCategoryCount).empty());
+    EXPECT_TRUE(SamplePictures(-1).empty());
     EXPECT_TRUE(RenderSamplePicture(-1, 0).isNull());
     EXPECT_TRUE(RenderSamplePicture(0, -1).isNull());
 }
