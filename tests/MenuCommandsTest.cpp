@@ -288,3 +288,26 @@ TEST_F(MenuCommandsTest, OpenReadsPhotoFormatsBeyondBitmaps) {
         EXPECT_NEAR(qRed(shown), qRed(kGreen), 8);
     }
 }
+
+TEST_F(MenuCommandsTest, OpenTakesPathsOfAnyLengthAndCharacters) {
+    Open(5);
+    QTemporaryDir photos;
+    // Well past the 99 and 199 characters a fixed buffer would hold.
+    QString folder = photos.path();
+    for (int i = 0; i < 4; ++i)
+        folder += QStringLiteral("/") + QString(60, QChar(u'a' + i));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = SaveIn(folder, QStringLiteral("café – ☀ «sea».png"), Solid(kBlue));
+    ASSERT_GT(file.size(), 260);
+    chooser.answers = {file};
+    frame->Action(ID_FILE_OPEN)->trigger();
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(state.currentPicturePath, file);
+    EXPECT_EQ(state.solutionPicturePath, file);
+    EXPECT_EQ(state.puzzleBitmap.pixel(1, 1), kBlue);
+    frame->Action(ID_VIEW_SOLUTION)->trigger();
+    ASSERT_TRUE(frame->SolutionWindow());
+    const CSolutionDlg::Layout layout =
+        CSolutionDlg::LayOut(BaseUnitsOf(frame->SolutionWindow()->font()));
+    EXPECT_EQ(frame->SolutionWindow()->grab().toImage().pixel(layout.picture.center()), kBlue);
+}
