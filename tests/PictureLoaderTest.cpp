@@ -552,18 +552,18 @@ TEST(PictureLoaderDeterminism, PaletteIndicesPastThePaletteAreBlack) {
         SCOPED_TRACE(std::to_string(bits) + " bits, " + std::to_string(colours) + " colours");
         Fields f = Paletted(bits, colours, kRleW, kRleH);
         // Index 0 on the left half, one past the palette on the right.
-        f.pixels = PackRows(kRleW, kRleH, bits, [index](int x, int) {
+        f.pixels = PackRows(kRleW, kRleH, bits, [index = index](int x, int) {
             return x < kRleW / 2 ? 0u : std::uint32_t(index);
         });
         ExpectSameTwice(f,
-                        [black](int x, int) { return x < kRleW / 2 ? PaletteColour(0) : black; });
+                        [](int x, int) { return x < kRleW / 2 ? PaletteColour(0) : black; });
     }
     // RLE, too.
     const QByteArray rle8("\x08\x00\x08\xc8\x00\x01", 6);
     Fields f = Paletted(8, 4, kRleW, kRleH);
     f.compression = kRle8;
     f.pixels = rle8;
-    ExpectSameTwice(f, [black](int x, int y) {
+    ExpectSameTwice(f, [](int x, int y) {
         return y == kRleH - 1 && x >= kRleW / 2 ? black : PaletteColour(0);
     });
 }
