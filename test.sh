@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 install_missing_packages
-rm -rf build
+rm -rf build build-asan
 build_quadrillo
 
 # The end-to-end test drives the real binary on a virtual X server.
@@ -20,6 +20,16 @@ done
 export QUADRILLO_E2E_DISPLAY=":$(head -n1 "$display_file")"
 
 ctest --test-dir build --output-on-failure --timeout 300
+
+# Everything again under AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, end-to-end tests included; any finding fails its test.
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUADRILLO_SANITIZE=ON -DQUADRILLO_BENCHMARKS=OFF
+cmake --build build-asan --parallel "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure --timeout 600
 
 # A short fuzz run of the pack reader, under ASan and UBSan, from seeds the
 # pack writer makes. Any crash fails the run; its input is kept in fuzz-crashes.
