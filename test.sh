@@ -31,21 +31,30 @@ LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 600
 
-# A short fuzz run of the pack reader, under ASan and UBSan, from seeds the
-# pack writer makes. Any crash fails the run; its input is kept in fuzz-crashes.
+# Short fuzz runs of the pack reader and the picture loader, under ASan and
+# UBSan, from seeds the pack writer and the tests' BMP builder make. Any crash
+# fails the run; its input is kept in build-fuzz/<target>-crashes.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUADRILLO_FUZZ=ON \
     -DBUILD_TESTING=OFF -DQUADRILLO_BENCHMARKS=OFF
-cmake --build build-fuzz --parallel "$(nproc)" --target quadrillo_pack_fuzz quadrillo_pack_seeds
-rm -rf build-fuzz/fuzz-seeds build-fuzz/fuzz-corpus build-fuzz/fuzz-crashes
-mkdir -p build-fuzz/fuzz-corpus build-fuzz/fuzz-crashes
-build-fuzz/fuzz/quadrillo_pack_seeds build-fuzz/fuzz-seeds
-if ! build-fuzz/fuzz/quadrillo_pack_fuzz -max_total_time=30 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix=build-fuzz/fuzz-crashes/ \
-    build-fuzz/fuzz-corpus build-fuzz/fuzz-seeds >build-fuzz/fuzz.log 2>&1; then
-    tail -n 40 build-fuzz/fuzz.log >&2
-    echo "The pack reader fuzzer found a crash: see build-fuzz/fuzz-crashes/" >&2
-    exit 1
-fi
-echo "Fuzzed the pack reader for 30 s under ASan+UBSan:" \
-    "$(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build-fuzz/fuzz.log)," \
-    "$(grep -o 'cov: [0-9]* ft: [0-9]*' build-fuzz/fuzz.log | tail -n 1)"
+cmake --build build-fuzz --parallel "$(nproc)" --target quadrillo_pack_fuzz quadrillo_pack_seeds \
+    quadrillo_picture_fuzz quadrillo_picture_seeds
+
+fuzz() {
+    local target=$1 what=$2
+    local dir=build-fuzz/$target
+    rm -rf "$dir"
+    mkdir -p "$dir/seeds" "$dir/corpus" "$dir/crashes"
+    "build-fuzz/fuzz/quadrillo_${target}_seeds" "$dir/seeds" >/dev/null
+    if ! "build-fuzz/fuzz/quadrillo_${target}_fuzz" -max_total_time=30 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$dir/crashes/" \
+        "$dir/corpus" "$dir/seeds" >"$dir/fuzz.log" 2>&1; then
+        tail -n 40 "$dir/fuzz.log" >&2
+        echo "The $what fuzzer found a crash: see $dir/crashes/" >&2
+        exit 1
+    fi
+    echo "Fuzzed the $what for 30 s under ASan+UBSan:" \
+        "$(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$dir/fuzz.log")," \
+        "$(grep -o 'cov: [0-9]* ft: [0-9]*' "$dir/fuzz.log" | tail -n 1)"
+}
+fuzz pack "pack reader"
+fuzz picture "picture loader"

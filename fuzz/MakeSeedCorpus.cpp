@@ -4,6 +4,7 @@
 #include "packs/PackWriter.h"
 #include "platform/BmpWriter.h"
 #include "platform/FileLayer.h"
+#include "platform/LittleEndian.h"
 
 #include <QImage>
 
@@ -33,9 +34,7 @@ void WriteRaw(const fs::path& file, const QByteArray& bytes) {
 // Puts a 32-bit length where the writer put the first picture's, whose
 // title is `titleLength` bytes long.
 QByteArray WithFirstLength(QByteArray pack, int titleLength, std::uint32_t length) {
-    const int at = kPackHeaderSize + 1 + titleLength;
-    for (int k = 0; k < 4; ++k)
-        pack[at + k] = char((length >> (8 * k)) & 0xff);
+    WriteLittleEndian32(length, pack.data() + kPackHeaderSize + 1 + titleLength);
     return pack;
 }
 
