@@ -2,6 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "packs/PackReports.h"
+#include "platform/InstanceLock.h"
 #include "platform/QSettingsProfileStore.h"
 #include "puzzle/Settings.h"
 
@@ -14,6 +15,15 @@ CPuzzleApp::CPuzzleApp(int& argc, char** argv)
 CPuzzleApp::~CPuzzleApp() = default;
 
 bool CPuzzleApp::InitInstance(const QString& picture) {
+    // A second game on the same folder would share its working files: it
+    // says so and ends before it touches any of them.
+    const QString folder = QString::fromStdString(programDirectory_.Path().string());
+    instanceLock_ = std::make_unique<InstanceLock>(folder);
+    if (!instanceLock_->Acquire()) {
+        messages_.Report(
+            QStringLiteral("Quadrillo is already running from the folder %1.").arg(folder));
+        return false;
+    }
     programDirectory_.MakeCurrent();
 
     // Settings live under the executable's own name.

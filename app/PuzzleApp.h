@@ -12,6 +12,7 @@
 #include <random>
 
 class CMainFrame;
+class InstanceLock;
 class ProfileStore;
 
 // Owns the application object, the game's state, the catalogue of packs and
@@ -22,7 +23,8 @@ class CPuzzleApp {
     ~CPuzzleApp();
 
     // Start-up, before the message loop: on `picture` when it is a picture
-    // that can be shown, else on one from the packs.
+    // that can be shown, else on one from the packs. False when another game
+    // runs from the same folder: then nothing is to run.
     bool InitInstance(const QString& picture = {});
     // The message loop; its result is the exit status.
     int Run();
@@ -32,6 +34,7 @@ class CPuzzleApp {
     PuzzleState state_;
     PackCatalogue catalogue_;
     ProgramDirectory programDirectory_;
+    std::unique_ptr<InstanceLock> instanceLock_;
     std::unique_ptr<ProfileStore> profile_;
     QtMessageBox messages_;
     QtFileChooser chooser_;

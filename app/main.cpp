@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
                      line.problem.toLocal8Bit().constData());
         return 2;
     }
-    app.InitInstance(line.picture);
+    if (!app.InitInstance(line.picture))
+        return 0;
     return app.Run();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+// One game per program directory: a lock in the per-user runtime folder,
+// keyed by the directory. The system frees it when the holder dies, so a
+// crashed game never blocks the next start.
+class InstanceLock {
+  public:
+    // `runtimeFolder` empty: the user's runtime folder.
+    explicit InstanceLock(const QString& programDirectory, const QString& runtimeFolder = {});
+
+    // False when another live process holds the lock for this directory.
+    bool Acquire();
+    QString LockFileName() const { return fileName_; }
+
+  private:
+    QString fileName_;
+    std::unique_ptr<QLockFile> lock_;
+};
