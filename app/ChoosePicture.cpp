@@ -13,18 +13,22 @@ void ChoosePicture(PuzzleState& state, const PackCatalogue& catalogue,
         ShowNoPacksFound(services.messages);
         return;
     }
-    QString title;
+    ExtractedPicture extracted;
     const PackProblems problems =
         ExtractPicture(services.directory.File(chosen->pack), chosen->pictureNumber,
-                       services.directory.File("temp.bmp"), &title);
+                       services.directory.File("temp.bmp"), &extracted);
     ShowPackProblems(problems, services.messages);
 
     state.currentPicturePath = QStringLiteral("temp.bmp");
-    const QString reason = services.loadPuzzleBitmap(state.currentPicturePath);
+    // The bytes just written need not be read back; after any trouble the
+    // file is loaded as it stands.
+    const QString reason = services.loadPuzzleBitmap(
+        state.currentPicturePath, problems.empty() ? extracted.data : QByteArray());
     if (reason.isEmpty())
         return;
     // Whatever the boxes above said, the player learns which picture failed.
     const QString pack = QString::fromStdString(chosen->pack);
+    const QString& title = extracted.title;
     const QString picture =
         title.isEmpty() ? QStringLiteral("Picture %1 of %2").arg(chosen->pictureNumber).arg(pack)
                         : QStringLiteral("\"%1\" (picture %2 of %3)")

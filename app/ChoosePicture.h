@@ -14,8 +14,9 @@ struct PictureChoiceServices {
     const ProgramDirectory& directory;
     MessageBoxService& messages;
     DrawRandom draw;
-    // Loads a picture file as the puzzle picture; the reason when it cannot.
-    std::function<QString(const QString& path)> loadPuzzleBitmap;
+    // Loads a picture file as the puzzle picture, from `bytes` when they are
+    // the file's and not empty; the reason when it cannot.
+    std::function<QString(const QString& path, const QByteArray& bytes)> loadPuzzleBitmap;
 };
 
 // Chooses the next picture, extracts it to temp.bmp beside the program and

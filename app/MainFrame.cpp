@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
@@ -81,9 +82,11 @@ void CMainFrame::ResizeToBoard() {
     PaintBoard();
 }
 
-QString CMainFrame::LoadPuzzleBitmap(const QString& path) {
-    LoadedPicture picture =
-        LoadPicture(services_.programDirectory.Resolve(path), {kPictureWidth, kPictureHeight});
+QString CMainFrame::LoadPuzzleBitmap(const QString& path, const QByteArray& bytes) {
+    const QSize size(kPictureWidth, kPictureHeight);
+    LoadedPicture picture = bytes.isEmpty()
+                                ? LoadPicture(services_.programDirectory.Resolve(path), size)
+                                : LoadPictureData(bytes, QFileInfo(path).fileName(), size);
     state_.puzzleBitmap = std::move(picture.image);
     return picture.reason;
 }

@@ -39,8 +39,8 @@ class CMainFrame : public QMainWindow {
     void ResizeToBoard();
     // Replaces the puzzle picture; a file that cannot be shown leaves none.
     // Returns the reason in that case. A bare name is a file beside the
-    // program. Does not repaint.
-    QString LoadPuzzleBitmap(const QString& path);
+    // program; `bytes`, when given, are that file's. Does not repaint.
+    QString LoadPuzzleBitmap(const QString& path, const QByteArray& bytes = {});
 
     // Chooses a picture from the packs, extracts, loads and reports it.
     void ChoosePicture();

@@ -31,7 +31,9 @@ QString DroppedFile(const QMimeData* data) {
 void CMainFrame::ChoosePicture() {
     ::ChoosePicture(state_, services_.catalogue,
                     {services_.programDirectory, services_.messages, services_.draw,
-                     [this](const QString& path) { return LoadPuzzleBitmap(path); }});
+                     [this](const QString& path, const QByteArray& bytes) {
+                         return LoadPuzzleBitmap(path, bytes);
+                     }});
 }
 
 void CMainFrame::OnNewPicture() {

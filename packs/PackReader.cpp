@@ -108,7 +108,7 @@ PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
 }
 
 PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
-                            const std::filesystem::path& output, QString* title) {
+                            const std::filesystem::path& output, ExtractedPicture* extracted) {
     OutputFile out(output);
     InputFile in(pack);
     PackProblems problems;
@@ -141,10 +141,26 @@ PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber
         if (skipped < number)
             in.Skip(record.dataLength);
     }
-    if (title)
-        *title = DecodeWindows1252(record.title);
-
     const std::uint64_t length = record.dataLength;
+    if (extracted) {
+        extracted->title = DecodeWindows1252(record.title);
+        // Whole in memory only when the file holds it all, so memory stays
+        // bounded by the file whatever the length claims.
+        const std::uint64_t size = in.Size();
+        if (size >= in.Position() && size - in.Position() >= length) {
+            QByteArray data(qsizetype(length), Qt::Uninitialized);
+            const std::size_t got = in.Read(data.data(), std::size_t(length));
+            if (got == length) {
+                out.Write(data.constData(), got);
+                out.Close();
+                extracted->data = std::move(data);
+                return problems;
+            }
+            // Shorter than it was a moment ago: copy what is there.
+            in.Skip(-std::int64_t(got));
+        }
+    }
+
     const std::uint64_t chunk = std::min(length, kCopyChunk);
     const auto buffer = std::make_unique_for_overwrite<char[]>(std::max<std::uint64_t>(chunk, 1));
     std::uint64_t copied = 0;

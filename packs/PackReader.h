@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -60,12 +61,20 @@ PackListing ReadPackListing(const std::filesystem::path& pack);
 PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
                             std::vector<QString>& titles);
 
+// What extraction can hand back besides the file it wrote.
+struct ExtractedPicture {
+    QString title;   // once the picture's record was read
+    QByteArray data; // the bitmap, when it was read whole; else empty
+};
+
 // Copies the bitmap of picture `pictureNumber` (from 1; 0 means 1) into
 // `output`, which is created first. A picture cut short is still written at
-// its full length, the missing bytes as zeros. Its title goes to `title` when
-// its record was read. Raises FileError when a file cannot be opened or written.
+// its full length, the missing bytes as zeros. With `extracted`, its title
+// and bytes come back too, so they need not be read again. Raises FileError
+// when a file cannot be opened or written.
 PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
-                            const std::filesystem::path& output, QString* title = nullptr);
+                            const std::filesystem::path& output,
+                            ExtractedPicture* extracted = nullptr);
 
 // The text shown when a picture's data is cut short.
 inline const QString kReadOutTheFile = QStringLiteral("Read Out the File");

@@ -287,6 +287,7 @@ BmpPreparation PrepareBmp(const QByteArray& file) {
 
     BmpPreparation prepared;
     prepared.size = QSize(int(layout.width), int(layout.Rows()));
+    prepared.runLengthEncoded = c == kRle8 || c == kRle4;
     if (NeedsRescale(layout)) {
         prepared.bytes = WithNarrowMasks(file, layout);
         prepared.format = DecodedFormat(layout, layout.masks[3] != 0);

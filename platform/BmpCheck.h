@@ -13,6 +13,7 @@ struct BmpPreparation {
     QByteArray bytes;
     QSize size;
     QImage::Format format = QImage::Format_Invalid;
+    bool runLengthEncoded = false; // may skip pixels, which then stay as they were
 
     bool Refused() const { return !refusal.isEmpty(); }
 };

@@ -69,12 +69,13 @@ LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize
         if (bmp.Refused())
             return Refuse(name, bmp.refusal);
         bytes = std::move(bmp.bytes);
-        // Decoded into zeros, so pixels the file skips come out the same
-        // every time.
+        // Decoded into zeros, so pixels a run-length encoded file skips come
+        // out the same every time; other files set every pixel.
         decoded = QImage(bmp.size, bmp.format);
         if (decoded.isNull())
             return Refuse(name, QStringLiteral("there is not enough memory for it"));
-        decoded.fill(0);
+        if (bmp.runLengthEncoded)
+            decoded.fill(0);
     }
 
     QBuffer device(&bytes);

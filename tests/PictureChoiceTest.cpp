@@ -112,21 +112,26 @@ TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
     state.title = 1;
     RecordingMessageBox messages;
     std::vector<QString> loaded;
+    std::vector<QByteArray> handed;
     std::uint32_t next = 1;
     const PictureChoiceServices services{program, messages, [&] { return next; },
-                                         [&](const QString& path) {
+                                         [&](const QString& path, const QByteArray& bytes) {
                                              loaded.push_back(path);
+                                             handed.push_back(bytes);
                                              return QString();
                                          }};
     ChoosePicture(state, catalogue, services);
     EXPECT_EQ(ReadBytes(program.File("temp.bmp")), "BM-two");
     EXPECT_EQ(state.currentPicturePath, "temp.bmp");
     EXPECT_EQ(loaded, std::vector<QString>{"temp.bmp"});
+    // The bytes just written come along, so the file need not be read back.
+    EXPECT_EQ(handed, std::vector<QByteArray>{"BM-two"});
     EXPECT_TRUE(messages.boxes.empty());
 
     // A picture that cannot be shown is reported once, naming pack and picture.
-    const PictureChoiceServices failing{program, messages, [&] { return next; },
-                                        [](const QString&) { return QString("no picture."); }};
+    const PictureChoiceServices failing{
+        program, messages, [&] { return next; },
+        [](const QString&, const QByteArray&) { return QString("no picture."); }};
     ChoosePicture(state, catalogue, failing);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text,
@@ -161,9 +166,12 @@ TEST(PictureChoice, AFailedLoadIsExplainedAfterWhateverExtractionSaid) {
 
     PuzzleState state;
     RecordingMessageBox messages;
+    int handedBytes = 0;
     const PictureChoiceServices services{
         program, messages, [] { return 0u; },
-        [&](const QString& path) {
+        [&](const QString& path, const QByteArray& bytes) {
+            // After trouble, the file is loaded as it stands.
+            handedBytes += int(bytes.size());
             return LoadPicture(QString::fromStdString(program.File(path.toStdString()).string()),
                                {kPictureWidth, kPictureHeight})
                 .reason;
@@ -183,4 +191,5 @@ TEST(PictureChoice, AFailedLoadIsExplainedAfterWhateverExtractionSaid) {
     EXPECT_TRUE(messages.boxes[0].text.startsWith("refused.qdr is not a picture pack"));
     EXPECT_TRUE(messages.boxes[1].text.startsWith("Picture 1 of refused.qdr cannot be shown."))
         << messages.boxes[1].text.toStdString();
+    EXPECT_EQ(handedBytes, 0);
 }

@@ -1,0 +1,151 @@
+// New at the finest grid on the real main window (extract, load, jumble,
+// repaint) against the least any new picture costs: reading the picture's
+// bytes out of its pack and decoding them. Then resident memory after many
+// New and Open commands against after a few: nothing may pile up.
+#include "app/MainFrame.h"
+#include "bench/Floors.h"
+#include "packs/PackCatalogue.h"
+#include "packs/PackReader.h"
+#include "packs/PackWriter.h"
+#include "platform/BmpWriter.h"
+#include "platform/FileChooser.h"
+#include "platform/FileLayer.h"
+#include "platform/MessageBoxService.h"
+#include "puzzle/PuzzleState.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// Any box would stop a benchmark that no one is there to dismiss.
+class CountingMessageBox : public MessageBoxService {
+  public:
+    void Show(const QString&, const QString&) override { ++shown; }
+    int shown = 0;
+};
+
+class AnsweringChooser : public FileChooser {
+  public:
+    QString ChooseFileToOpen(QWidget*) override { return answer; }
+    QString answer;
+};
+
+QImage Gradient(int seed) {
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x + seed) & 0xff, y & 0xff, (x ^ y ^ seed) & 0xff));
+    return image;
+}
+
+// A game at 10 x 10 with one pack of one picture, and a PNG to open.
+struct Game {
+    QTemporaryDir dir;
+    std::filesystem::path program = dir.path().toStdString();
+    PuzzleState state;
+    PackCatalogue catalogue;
+    CountingMessageBox messages;
+    AnsweringChooser chooser;
+    std::unique_ptr<CMainFrame> frame;
+    std::uint64_t dataOffset = 0;
+    std::uint32_t dataLength = 0;
+
+    Game() {
+        const QString why = WritePack(program / "bench.qdr", Misc,
+                                      {{QStringLiteral("Gradient"), EncodeBmp24(Gradient(1))}});
+        ScanPacks(catalogue, program);
+        const PackListing listing = ReadPackListing(program / "bench.qdr");
+        if (!why.isEmpty() || listing.records.size() != 1) {
+            std::fprintf(stderr, "new picture benchmark: cannot make its pack\n");
+            std::exit(1);
+        }
+        dataOffset = listing.records[0].dataOffset;
+        dataLength = listing.records[0].dataLength;
+        chooser.answer = dir.filePath(QStringLiteral("photo.png"));
+        Gradient(2).save(chooser.answer);
+
+        state.dimension = 10;
+        state.category = Misc;
+        UpdateTileGeometry(state);
+        frame = std::make_unique<CMainFrame>(
+            state, CMainFrame::Services{messages, ProgramDirectory(program), [] {}, catalogue,
+                                        [] { return 0u; }, chooser});
+        frame->show();
+    }
+};
+
+Game& TheGame() {
+    static Game game;
+    return game;
+}
+
+void BM_NewPictureFinestGrid(benchmark::State& run) {
+    Game& game = TheGame();
+    for (auto _ : run)
+        game.frame->OnNewPicture();
+    if (game.messages.shown != 0 || game.state.puzzleBitmap.isNull())
+        run.SkipWithError("New did not play the pack's picture");
+}
+BENCHMARK(BM_NewPictureFinestGrid)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadAndDecodeFloor(benchmark::State& run) {
+    Game& game = TheGame();
+    for (auto _ : run) {
+        // A buffer each time, as any new picture needs one.
+        QByteArray bytes(qsizetype(game.dataLength), Qt::Uninitialized);
+        InputFile in(game.program / "bench.qdr");
+        in.Skip(std::int64_t(game.dataOffset));
+        in.Read(bytes.data(), std::size_t(bytes.size()));
+        QImage decoded;
+        decoded.loadFromData(bytes);
+        benchmark::DoNotOptimize(decoded.constBits());
+    }
+}
+BENCHMARK(BM_ReadAndDecodeFloor)->Unit(benchmark::kMicrosecond);
+const RegisterFloorGoal newGoal("BM_NewPictureFinestGrid", "BM_ReadAndDecodeFloor", 1.3);
+
+std::int64_t ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    std::int64_t size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+// One run: resident memory after 10 of each command, then after 1,000.
+void BM_MemoryAfterManyNewAndOpen(benchmark::State& run) {
+    Game& game = TheGame();
+    const auto both = [&](int times) {
+        for (int k = 0; k < times; ++k) {
+            game.frame->OnNewPicture();
+            game.frame->OnOpen();
+        }
+    };
+    for (auto _ : run) {
+        both(10);
+        const std::int64_t afterTen = ResidentBytes();
+        both(990);
+        const std::int64_t afterThousand = ResidentBytes();
+        run.counters["rss_after_10_MiB"] = double(afterTen) / (1 << 20);
+        run.counters["rss_after_1000_MiB"] = double(afterThousand) / (1 << 20);
+        run.counters["growth_KiB"] = double(afterThousand - afterTen) / 1024;
+        std::printf("resident memory: %.2f MiB after 10 New and Open, %.2f MiB after 1,000 "
+                    "(goal: within 1 MiB) %s\n",
+                    double(afterTen) / (1 << 20), double(afterThousand) / (1 << 20),
+                    afterThousand - afterTen <= (1 << 20) ? "met" : "MISSED");
+    }
+    if (game.messages.shown != 0)
+        run.SkipWithError("a command showed a box");
+}
+BENCHMARK(BM_MemoryAfterManyNewAndOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
