@@ -49,11 +49,13 @@ ToolRun RunTool(const QString& program, const QStringList& arguments,
         return run;
     }
     run.out = process.readAllStandardOutput();
-    const QByteArray err = process.readAllStandardError();
-    run.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    run.err = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    run.ok = run.exitCode == 0;
     if (!run.ok)
-        run.problem = command + ": exit code " + std::to_string(process.exitCode()) +
-                      ", stderr: " + Text(err);
+        run.problem =
+            command + ": exit code " + std::to_string(run.exitCode) + ", stderr: " + Text(run.err);
     return run;
 }
 
@@ -105,6 +107,16 @@ int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid) {
         tiles.insert(cell.tile);
     }
     return int(tiles.size()) == grid.Cells() ? shown.front().picture : -1;
+}
+
+QString ExactTitle(const QString& title) {
+    QString pattern = QStringLiteral("^");
+    for (const QChar c : title) {
+        if (QStringLiteral("\\^$.[]|()?*+{}").contains(c))
+            pattern += QLatin1Char('\\');
+        pattern += c;
+    }
+    return pattern + QLatin1Char('$');
 }
 
 std::string DescribeTiles(const std::vector<TileShown>& shown, const Grid& grid) {
@@ -187,12 +199,12 @@ void GameTest::InstallPack(const QString& name, int category, const std::vector<
     ASSERT_TRUE(refused.isEmpty()) << "the pack writer refused the pack: " << Text(refused);
 }
 
-void GameTest::StartGame(const QProcessEnvironment& environment) {
+void GameTest::StartGame(const QProcessEnvironment& environment, const QStringList& arguments) {
     gameOutput_.clear();
     game_.setProcessEnvironment(environment);
     game_.setWorkingDirectory(launchDir_);
     game_.setProcessChannelMode(QProcess::MergedChannels);
-    game_.start(ProgramFile("quadrillo"), {});
+    game_.start(ProgramFile("quadrillo"), arguments);
     ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
 }
 
@@ -278,7 +290,7 @@ std::optional<QRect> GameTest::BoardOnScreen(const QString& window, QSize board,
                  board.height());
 }
 
-std::optional<QImage> GameTest::GrabBoard(const QString& name, std::string* problem) {
+std::optional<QImage> GameTest::GrabScreen(const QString& name, std::string* problem) {
     const QString file = ScratchFile(name + QStringLiteral(".png"));
     const ToolRun grab =
         RunTool(QStringLiteral("import"),
@@ -293,36 +305,160 @@ std::optional<QImage> GameTest::GrabBoard(const QString& name, std::string* prob
         *problem = "cannot load screenshot " + Text(file);
         return std::nullopt;
     }
-    if (!screen.rect().contains(board_)) {
+    return screen;
+}
+
+std::optional<QImage> GameTest::GrabBoard(const QString& name, std::string* problem) {
+    const std::optional<QImage> screen = GrabScreen(name, problem);
+    if (!screen)
+        return std::nullopt;
+    if (!screen->rect().contains(board_)) {
         *problem = "board is not wholly on the screen";
         return std::nullopt;
     }
-    return screen.copy(board_).convertToFormat(QImage::Format_RGB888);
+    return screen->copy(board_).convertToFormat(QImage::Format_RGB888);
 }
 
-void GameTest::WaitForWholePicture(const Grid& grid, const std::vector<QImage>& pictures,
-                                   const QString& name, QImage* board, int* picture) {
-    // The window may be mapped before the board is painted.
+void GameTest::WaitForBoard(const Grid& grid, const std::vector<QImage>& pictures,
+                            const QString& name,
+                            const std::function<bool(const std::vector<TileShown>&)>& wanted,
+                            const std::string& what, QImage* board, std::vector<TileShown>* shown) {
+    // The screen may lag behind the game: a window is mapped before it is
+    // painted, a key is handled after it is sent.
     std::string problem;
     QElapsedTimer waited;
     waited.start();
     while (true) {
         const std::optional<QImage> now = GrabBoard(name, &problem);
         ASSERT_TRUE(now) << problem;
-        const std::vector<TileShown> shown = TilesShown(*now, grid, pictures);
-        *picture = WholePictureShown(shown, grid);
-        if (*picture >= 0) {
+        *shown = TilesShown(*now, grid, pictures);
+        if (wanted(*shown)) {
             *board = *now;
             return;
         }
         ASSERT_NE(game_.state(), QProcess::NotRunning) << "the game ended early: " << GameOutput();
         ASSERT_LT(waited.elapsed(), kScreenWaitMs)
-            << "the " << grid.n << " x " << grid.n
-            << " board never showed each tile of one pack picture once; picture:tile per cell "
-               "(-: none):"
-            << DescribeTiles(shown, grid) << Screenshots();
+            << "the " << grid.n << " x " << grid.n << " board never showed " << what
+            << "; picture:tile per cell (-: none):" << DescribeTiles(*shown, grid) << Screenshots();
         QThread::msleep(kPollMs);
     }
+}
+
+void GameTest::WaitForWholePicture(const Grid& grid, const std::vector<QImage>& pictures,
+                                   const QString& name, QImage* board, int* picture) {
+    std::vector<TileShown> shown;
+    ASSERT_NO_FATAL_FAILURE(WaitForBoard(
+        grid, pictures, name,
+        [&](const std::vector<TileShown>& cells) { return WholePictureShown(cells, grid) >= 0; },
+        "each tile of one pack picture once", board, &shown));
+    *picture = WholePictureShown(shown, grid);
+}
+
+bool GameTest::SendKeys(const QString& window, const QStringList& keys, std::string* problem) {
+    const ToolRun sent =
+        RunTool(QStringLiteral("xdotool"),
+                QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
+                            QStringLiteral("key")} +
+                    keys,
+                toolEnvironment_);
+    if (!sent.ok)
+        *problem = sent.problem;
+    return sent.ok;
+}
+
+bool GameTest::TypeText(const QString& window, const QString& text, std::string* problem) {
+    const ToolRun typed =
+        RunTool(QStringLiteral("xdotool"),
+                {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
+                 QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text},
+                toolEnvironment_);
+    if (!typed.ok)
+        *problem = typed.problem;
+    return typed.ok;
+}
+
+std::optional<QStringList> GameTest::WindowsTitled(const QString& pattern, std::string* problem) {
+    const ToolRun search =
+        RunTool(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(game_.processId()),
+                 QStringLiteral("--name"), pattern},
+                toolEnvironment_);
+    // xdotool says "none" with exit code 1 and no output.
+    if (search.exitCode == 1 && search.out.trimmed().isEmpty())
+        return QStringList();
+    if (!search.ok) {
+        *problem = search.problem;
+        return std::nullopt;
+    }
+    QStringList ids;
+    for (const QByteArray& id : search.out.trimmed().split('\n'))
+        ids << QString::fromLatin1(id.trimmed());
+    return ids;
+}
+
+std::optional<QString>
+GameTest::PollWindows(const QString& pattern,
+                      const std::function<std::optional<QString>(const QStringList&)>& settled,
+                      const std::string& what, std::string* problem) {
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        // A window that goes while xdotool looks at it may fail one search.
+        std::string searchProblem;
+        const std::optional<QStringList> windows = WindowsTitled(pattern, &searchProblem);
+        if (windows) {
+            if (const std::optional<QString> result = settled(*windows))
+                return result;
+        }
+        if (game_.state() == QProcess::NotRunning) {
+            *problem = "the game ended while waiting for " + what + ": " + GameOutput();
+            return std::nullopt;
+        }
+        if (waited.elapsed() > kWindowWaitMs) {
+            *problem = "waited in vain for " + what + "; " +
+                       (windows ? "the game's windows matching " + Text(pattern) + ": " +
+                                      Text(windows->join(QLatin1Char(' ')))
+                                : searchProblem);
+            return std::nullopt;
+        }
+        QThread::msleep(kPollMs);
+    }
+}
+
+std::optional<QString> GameTest::WaitForWindow(const QString& title, std::string* problem) {
+    return PollWindows(
+        ExactTitle(title),
+        [](const QStringList& windows) -> std::optional<QString> {
+            if (windows.isEmpty())
+                return std::nullopt;
+            return windows.front();
+        },
+        "a window titled \"" + Text(title) + "\"", problem);
+}
+
+std::optional<QString> GameTest::WaitForOtherWindow(const QString& known, std::string* problem) {
+    return PollWindows(
+        QStringLiteral("."),
+        [&](const QStringList& windows) -> std::optional<QString> {
+            for (const QString& window : windows)
+                if (window != known)
+                    return window;
+            return std::nullopt;
+        },
+        "a window besides " + Text(known), problem);
+}
+
+bool GameTest::WaitForNoWindow(const QString& title, std::string* problem) {
+    return PollWindows(
+               ExactTitle(title),
+               [](const QStringList& windows) -> std::optional<QString> {
+                   if (!windows.isEmpty())
+                       return std::nullopt;
+                   return QString();
+               },
+               "no window titled \"" + Text(title) + "\"", problem)
+        .has_value();
 }
 
 void GameTest::CloseGame(const QString& window) {

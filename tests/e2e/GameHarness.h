@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +33,9 @@ bool SamePixels(const QImage& a, const QImage& b);
 
 struct ToolRun {
     bool ok = false;
+    int exitCode = -1; // -1 when the tool did not end by itself
     QByteArray out;
+    QByteArray err;
     std::string problem;
 };
 
@@ -71,6 +74,9 @@ std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
 // The picture of which every cell shows a different tile, or -1.
 int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid);
 
+// A title as an extended regular expression that matches it and nothing else.
+QString ExactTitle(const QString& title);
+
 // Picture:tile per cell, row by row, for failure messages.
 std::string DescribeTiles(const std::vector<TileShown>& shown, const Grid& grid);
 
@@ -92,8 +98,8 @@ class GameTest : public ::testing::Test {
     void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
 
     // Starts the game from the launch directory; use with ASSERT_NO_FATAL_FAILURE.
-    void StartGame(const QProcessEnvironment& environment);
-    void StartGame() { StartGame(gameEnvironment_); }
+    void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    void StartGame(const QStringList& arguments = {}) { StartGame(gameEnvironment_, arguments); }
 
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();
@@ -108,14 +114,40 @@ class GameTest : public ::testing::Test {
     // the menu bar, as wide as the window.
     std::optional<QRect> BoardOnScreen(const QString& window, QSize board, std::string* problem);
 
+    // The screen as it is now, kept in the scratch dir under the given name.
+    std::optional<QImage> GrabScreen(const QString& name, std::string* problem);
+
     // The board as the screen shows it now; the full screenshot is kept in
     // the scratch dir under the given name.
     std::optional<QImage> GrabBoard(const QString& name, std::string* problem);
+
+    // Waits until `wanted` accepts what the cells show; `what` names the
+    // awaited board in the failure message. Use with ASSERT_NO_FATAL_FAILURE.
+    void WaitForBoard(const Grid& grid, const std::vector<QImage>& pictures, const QString& name,
+                      const std::function<bool(const std::vector<TileShown>&)>& wanted,
+                      const std::string& what, QImage* board, std::vector<TileShown>* shown);
 
     // Waits until every cell shows a different tile of one of `pictures`;
     // sets `picture` to that picture. Use with ASSERT_NO_FATAL_FAILURE.
     void WaitForWholePicture(const Grid& grid, const std::vector<QImage>& pictures,
                              const QString& name, QImage* board, int* picture);
+
+    // Gives `window` the keyboard focus, which no window manager does here,
+    // then presses the keys, named as xdotool names them ("ctrl+n").
+    bool SendKeys(const QString& window, const QStringList& keys, std::string* problem);
+    // Gives `window` the keyboard focus, then types `text`.
+    bool TypeText(const QString& window, const QString& text, std::string* problem);
+
+    // The game's visible windows whose title matches `pattern`, an extended
+    // regular expression.
+    std::optional<QStringList> WindowsTitled(const QString& pattern, std::string* problem);
+    // Waits until the game shows a window titled exactly `title`; its id.
+    std::optional<QString> WaitForWindow(const QString& title, std::string* problem);
+    // Waits until the game shows a titled window besides the window `known`,
+    // as a dialog whose caption Qt chooses; its id.
+    std::optional<QString> WaitForOtherWindow(const QString& known, std::string* problem);
+    // Waits until the game shows no window titled exactly `title`.
+    bool WaitForNoWindow(const QString& title, std::string* problem);
 
     // Sends the close request and waits for a normal exit with status 0; use
     // with ASSERT_NO_FATAL_FAILURE.
@@ -131,4 +163,13 @@ class GameTest : public ::testing::Test {
     QRect board_;
     QProcess game_;
     QByteArray gameOutput_;
+
+  private:
+    // Polls the game's windows titled after `pattern` until `settled`
+    // returns a value for them, which is returned; `what` names the awaited
+    // state in the failure message.
+    std::optional<QString>
+    PollWindows(const QString& pattern,
+                const std::function<std::optional<QString>(const QStringList&)>& settled,
+                const std::string& what, std::string* problem);
 };
