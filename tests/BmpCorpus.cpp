@@ -86,6 +86,21 @@ QByteArray PackRows(int width, int height, int bitCount, const PixelValue& value
     return out;
 }
 
+Fields DirectFields(int bits, std::uint32_t compression, const Masks& masks,
+                    const std::function<QRgb(int x, int y)>& colour, int width, int height) {
+    Fields f;
+    f.width = width;
+    f.height = height;
+    f.bitCount = std::uint16_t(bits);
+    f.compression = compression;
+    if (compression == kBitfields)
+        f.masks = masks;
+    f.pixels = PackRows(
+        width, std::abs(height), bits,
+        [&](int x, int y) { return PackColour(colour(x, y), masks); }, height < 0);
+    return f;
+}
+
 QByteArray EncodeRle(int width, int height, int bitCount, const PixelValue& index) {
     QByteArray out;
     // Two pixels a byte at 4 bits: a run repeats the pair.

@@ -43,6 +43,11 @@ using PixelValue = std::function<std::uint32_t(int x, int y)>;
 QByteArray PackRows(int width, int height, int bitCount, const PixelValue& value,
                     bool topDown = false);
 
+// A direct-colour bitmap of width x height: each pixel's colour packed by
+// `masks`, which go into the header only for BI_BITFIELDS.
+Fields DirectFields(int bits, std::uint32_t compression, const Masks& masks,
+                    const std::function<QRgb(int x, int y)>& colour, int width, int height);
+
 // A complete RLE8 or RLE4 stream (bitCount 8 or 4) of palette indices:
 // repeated runs and absolute runs, every line ended, the bitmap ended.
 QByteArray EncodeRle(int width, int height, int bitCount, const PixelValue& index);

@@ -29,19 +29,8 @@ QRgb Distinct(int x, int y) {
     return qRgb((x * 40 + 20) & 0xff, (y * 40 + 20) & 0xff, 0x88);
 }
 
-// Pixels packed by `masks`; the masks go into the header only for BI_BITFIELDS.
 Fields Direct(int bits, std::uint32_t compression, const Masks& masks, int width, int height) {
-    Fields f;
-    f.width = width;
-    f.height = height;
-    f.bitCount = std::uint16_t(bits);
-    f.compression = compression;
-    if (compression == kBitfields)
-        f.masks = masks;
-    f.pixels = PackRows(
-        width, std::abs(height), bits,
-        [&](int x, int y) { return PackColour(Distinct(x, y), masks); }, height < 0);
-    return f;
+    return bmp::DirectFields(bits, compression, masks, Distinct, width, height);
 }
 Colours DirectColours(const Masks& masks) {
     return [masks](int x, int y) { return UnpackColour(PackColour(Distinct(x, y), masks), masks); };

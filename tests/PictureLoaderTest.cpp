@@ -52,20 +52,9 @@ Colours PaletteCoordinates(int colours) {
     return [colours](int x, int y) { return PaletteColour(PaletteIndex(x, y, colours)); };
 }
 
-// Pixels packed by `masks`; the masks go into the header only for BI_BITFIELDS.
 Fields Direct(int bits, std::uint32_t compression, const Masks& masks, const Colours& colour,
               int width = kW, int height = kH) {
-    Fields f;
-    f.width = width;
-    f.height = height;
-    f.bitCount = std::uint16_t(bits);
-    f.compression = compression;
-    if (compression == kBitfields)
-        f.masks = masks;
-    f.pixels = PackRows(
-        width, std::abs(height), bits,
-        [&](int x, int y) { return PackColour(colour(x, y), masks); }, height < 0);
-    return f;
+    return bmp::DirectFields(bits, compression, masks, colour, width, height);
 }
 Colours Unpacked(const Masks& masks, const Colours& colour) {
     return [=](int x, int y) { return UnpackColour(PackColour(colour(x, y), masks), masks); };
@@ -555,8 +544,7 @@ TEST(PictureLoaderDeterminism, PaletteIndicesPastThePaletteAreBlack) {
         f.pixels = PackRows(kRleW, kRleH, bits, [index = index](int x, int) {
             return x < kRleW / 2 ? 0u : std::uint32_t(index);
         });
-        ExpectSameTwice(f,
-                        [](int x, int) { return x < kRleW / 2 ? PaletteColour(0) : black; });
+        ExpectSameTwice(f, [](int x, int) { return x < kRleW / 2 ? PaletteColour(0) : black; });
     }
     // RLE, too.
     const QByteArray rle8("\x08\x00\x08\xc8\x00\x01", 6);
