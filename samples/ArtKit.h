@@ -81,6 +81,10 @@ inline QColor Q(std::uint32_t rgb, float alpha = 1.0f) {
 
 // Our own mapping from mt19937 output, so the numbers do not depend on how a
 // standard library implements its distributions.
+// Draws must be sequenced, one per statement or in a declaration list: the
+// compiler picks the order of a call's arguments, so f(rng.A(), rng.B())
+// paints differently with g++ and clang. Draws that read backwards (y before
+// x) keep the order the pictures were tuned with.
 class Rng {
   public:
     explicit Rng(std::uint32_t seed) : engine_(seed) {}

@@ -204,7 +204,8 @@ QImage SmilingSun() {
         for (int k = 0; k < 18; ++k) {
             const float fx = rng.Uniform(0, 600), fy = height(fx) + rng.Uniform(15, 90);
             p.setBrush(Q(Hex(hill.light) * rng.Uniform(0.75f, 1.2f), 0.45f));
-            p.drawEllipse(QPointF(fx, fy), rng.Uniform(20, 45), rng.Uniform(8, 16));
+            const float ry = rng.Uniform(8, 16), rx = rng.Uniform(20, 45);
+            p.drawEllipse(QPointF(fx, fy), rx, ry);
         }
         p.setPen(QPen(Q(Hex(hill.dark) * 0.8f), 1.8, Qt::SolidLine, Qt::RoundCap));
         for (int k = 0; k < 110; ++k) {
@@ -277,7 +278,8 @@ QImage FrogOnLilyPad() {
     };
     for (int k = 0; k < 50; ++k) {
         p.save();
-        p.translate(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        p.translate(x, y);
         p.rotate(rng.Uniform(0, 180));
         p.setPen(QPen(kInk, 1));
         p.setBrush(
@@ -289,7 +291,8 @@ QImage FrogOnLilyPad() {
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 7; ++k) {
         p.save();
-        p.translate(rng.Uniform(0, 600), rng.Uniform(20, 360));
+        const float y = rng.Uniform(20, 360), x = rng.Uniform(0, 600);
+        p.translate(x, y);
         p.rotate(rng.Uniform(-40, 40));
         p.setBrush(Q(k % 2 ? 0xff9a3a : 0x1a4a5a, 0.45f));
         p.drawEllipse(QPointF(0, 0), 16, 6);
@@ -358,8 +361,10 @@ QImage FrogOnLilyPad() {
     p.drawEllipse(frog + QPointF(-46, -6), 9, 6);
     p.drawEllipse(frog + QPointF(46, -6), 9, 6);
     p.setBrush(Q(0x2a7a1a, 0.6f));
-    for (int k = 0; k < 6; ++k)
-        p.drawEllipse(frog + QPointF(rng.Uniform(-50, 50), rng.Uniform(-40, -15)), 4, 3);
+    for (int k = 0; k < 6; ++k) {
+        const float dy = rng.Uniform(-40, -15), dx = rng.Uniform(-50, 50);
+        p.drawEllipse(frog + QPointF(dx, dy), 4, 3);
+    }
 
     // Dragonfly.
     const QPointF fly(420, 70);
@@ -407,7 +412,8 @@ QImage BalloonParty() {
     Rng rng(302);
     for (int i = 0; i < 260; ++i) {
         p.save();
-        p.translate(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        p.translate(x, y);
         p.rotate(rng.Uniform(0, 180));
         p.setBrush(Q(Hsv(rng.Uniform(0, 1), 0.75f, 1.0f)));
         if (i % 3 == 0)
@@ -449,9 +455,9 @@ QImage BalloonParty() {
     std::vector<Balloon> balloons;
     for (int i = 0; i < 24; ++i) {
         const float r = rng.Uniform(24, 44);
-        balloons.push_back({{rng.Uniform(20, 580), rng.Uniform(70, 330)},
-                            r,
-                            Hsv(i * 0.618f, rng.Uniform(0.6f, 0.9f), 1.0f)});
+        const float x = rng.Uniform(20, 580), y = rng.Uniform(70, 330);
+        const float saturation = rng.Uniform(0.6f, 0.9f);
+        balloons.push_back({{x, y}, r, Hsv(i * 0.618f, saturation, 1.0f)});
     }
     std::sort(balloons.begin(), balloons.end(),
               [](const Balloon& a, const Balloon& b) { return a.r < b.r; });
@@ -507,21 +513,24 @@ QImage RocketToTheMoon() {
     Painter p(&image);
     Rng rng(403);
     for (int i = 0; i < 30; ++i) {
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
         p.setPen(QPen(Q(0xfff0c0, 0.9f), 1.5));
         const float s = rng.Uniform(3, 7);
         p.drawLine(at - QPointF(s, 0), at + QPointF(s, 0));
         p.drawLine(at - QPointF(0, s), at + QPointF(0, s));
     }
     for (int i = 0; i < 60; ++i) {
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
         const float s = rng.Uniform(4, 11);
         p.setPen(InkPen(1.5f));
         p.setBrush(Q(Hsv(rng.Uniform(0.1f, 0.17f), 0.5f, 1.0f)));
         p.drawPath(Star(at, s, s * 0.45f, 5, rng.Uniform(0, 1)));
     }
     for (int i = 0; i < 9; ++i) {
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
         const float r = rng.Uniform(5, 12);
         const Col colour = Hsv(rng.Uniform(0, 1), 0.55f, 1.0f);
         p.setPen(InkPen(2));
@@ -883,13 +892,15 @@ QImage UnderTheSea() {
     for (int k = 0; k < 45; ++k) {
         const float x = rng.Uniform(0, 600), y = sandY(x) + rng.Uniform(6, 60);
         p.setPen(QPen(kInk, 1.5));
-        p.setBrush(
-            Q(Hsv(rng.Uniform(0.0f, 0.12f), rng.Uniform(0.1f, 0.5f), rng.Uniform(0.6f, 1.0f))));
+        const float value = rng.Uniform(0.6f, 1.0f), saturation = rng.Uniform(0.1f, 0.5f),
+                    hue = rng.Uniform(0.0f, 0.12f);
+        p.setBrush(Q(Hsv(hue, saturation, value)));
         if (k % 5 == 0) {
             p.drawChord(QRectF(x - 10, y - 8, 20, 16), 0, 180 * 16);
             p.drawLine(QPointF(x, y), QPointF(x, y - 7));
         } else {
-            p.drawEllipse(QPointF(x, y), rng.Uniform(3, 7), rng.Uniform(2, 4));
+            const float ry = rng.Uniform(2, 4), rx = rng.Uniform(3, 7);
+            p.drawEllipse(QPointF(x, y), rx, ry);
         }
     }
     for (int k = 0; k < 4; ++k) {
@@ -964,7 +975,8 @@ QImage UnderTheSea() {
     }
     for (int k = 0; k < 40; ++k) {
         const float r = rng.Uniform(2, 9);
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 300));
+        const float y = rng.Uniform(0, 300), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
         p.setPen(QPen(Q(0xffffff, 0.8f), 1.5));
         p.setBrush(Q(0xc0f8ff, 0.25f));
         p.drawEllipse(at, r, r);

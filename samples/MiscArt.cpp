@@ -90,7 +90,8 @@ QImage LighthouseAtDusk() {
     // The first bright stars of the evening.
     Rng stars(1103);
     for (int i = 0; i < 14; ++i) {
-        const QPointF at(stars.Uniform(170, 600), stars.Uniform(4, 40));
+        const float y = stars.Uniform(4, 40), x = stars.Uniform(170, 600);
+        const QPointF at(x, y);
         const float r = stars.Uniform(1.5f, 3.5f);
         Glow(p, at, r * 4, Hex(0xd8d0ff), 0.45f);
         p.setBrush(Q(0xfffaf0));
@@ -393,8 +394,10 @@ QImage AutumnForestPath() {
     };
     std::vector<Tree> trunks;
     Rng dapple(1303);
-    for (int i = 0; i < 13; ++i)
-        trunks.push_back({rng.Uniform(-20, 620), rng.Uniform(0.05f, 1.0f)});
+    for (int i = 0; i < 13; ++i) {
+        const float x = rng.Uniform(-20, 620), depth = rng.Uniform(0.05f, 1.0f);
+        trunks.push_back({x, depth});
+    }
     std::sort(trunks.begin(), trunks.end(),
               [](const Tree& a, const Tree& b) { return a.depth < b.depth; });
     for (const Tree& t : trunks) {
@@ -417,30 +420,35 @@ QImage AutumnForestPath() {
         p.setBrush(shade);
         p.drawRect(QRectF(x - w / 2, -5, w, baseY + 5));
         p.setBrush(Q(bark * 0.45f));
-        for (int k = 0; k < 3; ++k)
-            p.drawEllipse(QPointF(x + rng.Uniform(-0.25f, 0.25f) * w, rng.Uniform(20, baseY - 30)),
-                          w * 0.12f, w * 0.2f);
+        for (int k = 0; k < 3; ++k) {
+            const float ky = rng.Uniform(20, baseY - 30), kx = x + rng.Uniform(-0.25f, 0.25f) * w;
+            p.drawEllipse(QPointF(kx, ky), w * 0.12f, w * 0.2f);
+        }
         p.setPen(QPen(Q(bark * 0.5f, 0.6f), std::max(1.0f, w / 14)));
         for (int k = 0; k < 12; ++k) {
             const float bx = x - w / 2 + w * rng.Uniform(0.15f, 0.85f);
             const float by = rng.Uniform(0, baseY - 20);
-            p.drawLine(QPointF(bx, by), QPointF(bx + rng.Uniform(-2, 2), by + rng.Uniform(15, 60)));
+            const float drop = rng.Uniform(15, 60), drift = rng.Uniform(-2, 2);
+            p.drawLine(QPointF(bx, by), QPointF(bx + drift, by + drop));
         }
         p.setPen(Qt::NoPen);
         // Sun through the canopy dapples the near trunks.
         p.save();
         p.setClipRect(QRectF(x - w / 2, -5, w, baseY + 5));
-        for (int k = 0; t.depth > 0.5f && k < 8; ++k)
-            Glow(p, {x + w * dapple.Uniform(-0.5f, 0.5f), baseY * dapple.Uniform(0.1f, 0.9f)},
-                 w * dapple.Uniform(0.2f, 0.4f), Hex(0xffc878), 0.55f);
+        for (int k = 0; t.depth > 0.5f && k < 8; ++k) {
+            const float r = w * dapple.Uniform(0.2f, 0.4f);
+            const float gx = x + w * dapple.Uniform(-0.5f, 0.5f),
+                        gy = baseY * dapple.Uniform(0.1f, 0.9f);
+            Glow(p, {gx, gy}, r, Hex(0xffc878), 0.55f);
+        }
         p.restore();
         for (int k = 0; k < 40; ++k) {
             const float lx = x + rng.Uniform(-60, 60) * (0.5f + t.depth);
             const float ly = rng.Uniform(-20, 120 - 60 * t.depth);
             const float r = rng.Uniform(6, 18) * (0.5f + t.depth);
-            p.setBrush(
-                Q(Hsv(rng.Uniform(0.0f, 0.13f), rng.Uniform(0.7f, 0.95f), rng.Uniform(0.55f, 1.0f)),
-                  0.75f));
+            const float value = rng.Uniform(0.55f, 1.0f), saturation = rng.Uniform(0.7f, 0.95f),
+                        hue = rng.Uniform(0.0f, 0.13f);
+            p.setBrush(Q(Hsv(hue, saturation, value), 0.75f));
             p.drawEllipse(QPointF(lx, ly), r, r * 0.8f);
         }
     }
@@ -451,13 +459,15 @@ QImage AutumnForestPath() {
         p.save();
         p.translate(x, y);
         p.rotate(rng.Uniform(0, 180));
-        p.setBrush(Q(Hsv(rng.Uniform(0.0f, 0.14f), 0.9f, rng.Uniform(0.5f, 1.0f)), 0.9f));
+        const float value = rng.Uniform(0.5f, 1.0f), hue = rng.Uniform(0.0f, 0.14f);
+        p.setBrush(Q(Hsv(hue, 0.9f, value), 0.9f));
         p.drawEllipse(QPointF(0, 0), s, s * 0.45f);
         p.restore();
     }
     for (int i = 0; i < 45; ++i) {
         p.save();
-        p.translate(rng.Uniform(0, 600), rng.Uniform(0, 230));
+        const float ly = rng.Uniform(0, 230), lx = rng.Uniform(0, 600);
+        p.translate(lx, ly);
         p.rotate(rng.Uniform(0, 180));
         p.setBrush(Q(Hsv(rng.Uniform(0.02f, 0.13f), 0.9f, 0.95f)));
         p.drawEllipse(QPointF(0, 0), 5, 2.2);
@@ -497,12 +507,14 @@ QImage StainedGlass() {
         const float r = Length(x - centre.x(), y - centre.y());
         Col c;
         if (r < 140) {
-            c = Hsv(rng.Uniform(-0.04f, 0.14f) + r / 1400, rng.Uniform(0.65f, 0.95f),
-                    rng.Uniform(0.7f, 1.0f));
+            const float value = rng.Uniform(0.7f, 1.0f), saturation = rng.Uniform(0.65f, 0.95f),
+                        hue = rng.Uniform(-0.04f, 0.14f) + r / 1400;
+            c = Hsv(hue, saturation, value);
         } else {
             const float hue =
                 0.5f + 0.22f * std::sin(x / 150 + y / 110) + rng.Uniform(-0.06f, 0.06f);
-            c = Hsv(hue, rng.Uniform(0.55f, 0.9f), rng.Uniform(0.55f, 0.95f));
+            const float value = rng.Uniform(0.55f, 0.95f), saturation = rng.Uniform(0.55f, 0.9f);
+            c = Hsv(hue, saturation, value);
         }
         seeds.push_back({x, y, c});
     };
@@ -879,7 +891,8 @@ QImage TropicalBeach() {
                               {{0, Q(0xffffff, 0.5f)}, {1, Q(0x000000, 0.25f)}}));
     p.drawEllipse(ball, 18, 18);
     for (int i = 0; i < 3; ++i) {
-        const QPointF s(rng.Uniform(200, 560), rng.Uniform(300, 370));
+        const float y = rng.Uniform(300, 370), x = rng.Uniform(200, 560);
+        const QPointF s(x, y);
         p.setBrush(Q(0xf07a50));
         p.drawPath(Star(s, 10, 4, 5, rng.Uniform(0, 1)));
     }

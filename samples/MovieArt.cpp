@@ -251,8 +251,8 @@ QImage CitySkylineAtNight() {
                 for (float wx = x + 4; wx < x + w - 6; wx += 6 + l) {
                     if (!rng.Chance(layer.lit))
                         continue;
-                    const Col c =
-                        Mix(warm, cool, rng.Chance(0.2f) ? 1.0f : 0.0f) * rng.Uniform(0.5f, 1.0f);
+                    const float bright = rng.Uniform(0.5f, 1.0f);
+                    const Col c = Mix(warm, cool, rng.Chance(0.2f) ? 1.0f : 0.0f) * bright;
                     p.setBrush(Q(c, 0.6f + 0.4f * l / 2));
                     p.drawRect(QRectF(wx, wy, 2.5f + l * 0.5f, 3 + l * 0.5f));
                 }
@@ -505,9 +505,10 @@ void DeadTree(QPainter& p, QPointF at, float length, float angle, int depth, Rng
     p.setPen(QPen(Q(0x0a0612), depth * 1.3f, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(at, end);
     const int branches = rng.Int(2, 3);
-    for (int b = 0; b < branches; ++b)
-        DeadTree(p, end, length * rng.Uniform(0.55f, 0.78f), angle + rng.Uniform(-0.7f, 0.7f),
-                 depth - 1, rng);
+    for (int b = 0; b < branches; ++b) {
+        const float turn = rng.Uniform(-0.7f, 0.7f), shrink = rng.Uniform(0.55f, 0.78f);
+        DeadTree(p, end, length * shrink, angle + turn, depth - 1, rng);
+    }
 }
 
 QImage HauntedCastle() {
@@ -669,9 +670,14 @@ QImage HauntedCastle() {
     p.restore();
     // Bats, most round the moon and a few heading off into the night.
     for (int k = 0; k < 12; ++k) {
-        const QPointF at =
-            k < 9 ? QPointF(rng.Uniform(300, 560), rng.Uniform(40, 190))
-                  : QPointF(540 + (k - 9) * 25 + rng.Uniform(-8, 8), rng.Uniform(8, 32));
+        QPointF at;
+        if (k < 9) {
+            const float y = rng.Uniform(40, 190), x = rng.Uniform(300, 560);
+            at = QPointF(x, y);
+        } else {
+            const float y = rng.Uniform(8, 32), x = 540 + (k - 9) * 25 + rng.Uniform(-8, 8);
+            at = QPointF(x, y);
+        }
         const float s = rng.Uniform(5, 10) * (k < 9 ? 1.0f : 0.85f);
         QPainterPath bat;
         bat.moveTo(at);
@@ -732,7 +738,8 @@ QImage PirateShipInAStorm() {
         path.moveTo(from);
         QPointF at = from;
         for (int k = 0; k < steps; ++k) {
-            at += QPointF(rng.Uniform(-14, 14), rng.Uniform(10, 22));
+            const float dy = rng.Uniform(10, 22), dx = rng.Uniform(-14, 14);
+            at += QPointF(dx, dy);
             path.lineTo(at);
         }
         p.setBrush(Qt::NoBrush);
@@ -832,12 +839,15 @@ QImage PirateShipInAStorm() {
     p.restore();
 
     // Spray over the bow and slanting rain everywhere.
-    for (int k = 0; k < 30; ++k)
-        Glow(p, {rng.Uniform(250, 560), rng.Uniform(250, 300)}, rng.Uniform(8, 22), Hex(0xd0e0e0),
-             0.5f);
+    for (int k = 0; k < 30; ++k) {
+        const float r = rng.Uniform(8, 22);
+        const float x = rng.Uniform(250, 560), y = rng.Uniform(250, 300);
+        Glow(p, {x, y}, r, Hex(0xd0e0e0), 0.5f);
+    }
     p.setPen(QPen(Q(0xc8d8e0, 0.35f), 1));
     for (int k = 0; k < 420; ++k) {
-        const QPointF at(rng.Uniform(-20, 620), rng.Uniform(-20, 380));
+        const float y = rng.Uniform(-20, 380), x = rng.Uniform(-20, 620);
+        const QPointF at(x, y);
         const float len = rng.Uniform(8, 20);
         p.drawLine(at, at + QPointF(len * 0.35f, len));
     }
@@ -887,7 +897,8 @@ QImage OrbitingPlanets() {
         const float a = rng.Uniform(-1.2f, 1.2f), r = rng.Uniform(490, 520);
         const QPointF at = sun + QPointF(r * std::cos(a), r * 0.72f * std::sin(a));
         p.setBrush(Q(Hsv(0.08f, 0.3f, rng.Uniform(0.4f, 0.85f))));
-        p.drawEllipse(at, rng.Uniform(0.8f, 2.2f), rng.Uniform(0.8f, 2.0f));
+        const float ry = rng.Uniform(0.8f, 2.0f), rx = rng.Uniform(0.8f, 2.2f);
+        p.drawEllipse(at, rx, ry);
     }
     for (const Planet& pl : planets) {
         const QPointF at =
@@ -908,9 +919,9 @@ QImage OrbitingPlanets() {
         p.setClipPath(disc);
         for (int band = 0; band < 6; ++band) {
             p.setBrush(Q(band % 2 ? pl.a : pl.b, 0.25f));
-            p.drawRect(QRectF(at.x() - pl.size,
-                              at.y() - pl.size + band * pl.size / 3 + rng.Uniform(-2, 2),
-                              pl.size * 2, pl.size / 6 + rng.Uniform(0, 3)));
+            const float thick = rng.Uniform(0, 3), shift = rng.Uniform(-2, 2);
+            p.drawRect(QRectF(at.x() - pl.size, at.y() - pl.size + band * pl.size / 3 + shift,
+                              pl.size * 2, pl.size / 6 + thick));
         }
         p.restore();
         if (pl.rings) {

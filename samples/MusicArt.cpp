@@ -95,9 +95,11 @@ QImage SoundWaves() {
     Painter p(&image);
     Rng rng(3102);
     for (int k = 0; k < 60; ++k) {
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 375));
-        Glow(p, at, rng.Uniform(4, 14), Hsv(rng.Uniform(0, 1), 0.5f, 1.0f),
-             rng.Uniform(0.2f, 0.6f));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
+        const float strength = rng.Uniform(0.2f, 0.6f), hue = rng.Uniform(0, 1),
+                    r = rng.Uniform(4, 14);
+        Glow(p, at, r, Hsv(hue, 0.5f, 1.0f), strength);
     }
     // A row of level bars along the bottom, like a spectrum readout.
     for (int b = 0; b < 40; ++b) {
@@ -136,9 +138,12 @@ QImage EqualizerLights() {
     Painter p(&image);
     Rng rng(3202);
     // Soft disco lights behind the display.
-    for (int k = 0; k < 45; ++k)
-        Glow(p, {rng.Uniform(0, 600), rng.Uniform(0, 300) * (k % 3 ? 1.0f : 0.4f)},
-             rng.Uniform(15, 45), Hsv(rng.Uniform(0, 1), 0.7f, 1.0f), rng.Uniform(0.2f, 0.5f));
+    for (int k = 0; k < 45; ++k) {
+        const float strength = rng.Uniform(0.2f, 0.5f), hue = rng.Uniform(0, 1),
+                    r = rng.Uniform(15, 45);
+        const float x = rng.Uniform(0, 600), y = rng.Uniform(0, 300) * (k % 3 ? 1.0f : 0.4f);
+        Glow(p, {x, y}, r, Hsv(hue, 0.7f, 1.0f), strength);
+    }
     constexpr int kBars = 22;
     const float barW = 600.0f / kBars;
     const float segment = 10, gap = 3;
@@ -544,10 +549,12 @@ QImage GuitarInTheSpotlight() {
 
     // Notes drifting up from the sound hole.
     for (int k = 0; k < 9; ++k) {
-        const QPointF at(rng.Uniform(30, 580), rng.Uniform(40, 290));
+        const float y = rng.Uniform(40, 290), x = rng.Uniform(30, 580);
+        const QPointF at(x, y);
         if (std::abs(at.x() - 300) < 120 && at.y() > 90)
             continue;
-        Note(p, at, rng.Uniform(6, 10), Hsv(rng.Uniform(0.08f, 0.16f), 0.4f, 1.0f), k % 2);
+        const float hue = rng.Uniform(0.08f, 0.16f), size = rng.Uniform(6, 10);
+        Note(p, at, size, Hsv(hue, 0.4f, 1.0f), k % 2);
     }
     p.end();
     Finish(image);
@@ -568,9 +575,12 @@ QImage DancingNotes() {
     });
     Painter p(&image);
     Rng rng(3502);
-    for (int k = 0; k < 70; ++k)
-        Glow(p, {rng.Uniform(0, 600), rng.Uniform(0, 375)}, rng.Uniform(10, 40),
-             Hsv(rng.Uniform(0.75f, 1.2f), 0.4f, 1.0f), rng.Uniform(0.2f, 0.55f));
+    for (int k = 0; k < 70; ++k) {
+        const float strength = rng.Uniform(0.2f, 0.55f), hue = rng.Uniform(0.75f, 1.2f),
+                    r = rng.Uniform(10, 40);
+        const float x = rng.Uniform(0, 600), y = rng.Uniform(0, 375);
+        Glow(p, {x, y}, r, Hsv(hue, 0.4f, 1.0f), strength);
+    }
     // Three staves ripple across the picture like ribbons.
     struct Staff {
         float y, amp, freq, phase;
@@ -628,15 +638,19 @@ QImage DancingNotes() {
     }
     // Loose notes dancing between the staves.
     for (int k = 0; k < 26; ++k) {
-        const QPointF at(rng.Uniform(20, 580), k < 8 ? rng.Uniform(15, 60) : rng.Uniform(20, 370));
+        const float y = k < 8 ? rng.Uniform(15, 60) : rng.Uniform(20, 370);
+        const float x = rng.Uniform(20, 580);
+        const QPointF at(x, y);
         p.save();
         p.translate(at);
         p.rotate(rng.Uniform(-30, 30));
-        Note(p, {0, 0}, rng.Uniform(5, 11), Hsv(rng.Uniform(0, 1), 0.35f, 1.0f), k % 2);
+        const float hue = rng.Uniform(0, 1), size = rng.Uniform(5, 11);
+        Note(p, {0, 0}, size, Hsv(hue, 0.35f, 1.0f), k % 2);
         p.restore();
     }
     for (int k = 0; k < 50; ++k) {
-        const QPointF at(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        const QPointF at(x, y);
         p.setBrush(Q(0xffffff, 0.8f));
         p.drawPath(Star(at, rng.Uniform(2, 5), 1, 4, 0));
     }
@@ -741,8 +755,10 @@ QImage DrumKitOnStage() {
     for (int k = 0; k < 4; ++k) {
         QPainterPath cable;
         cable.moveTo(k < 2 ? 0 : 600, decor.Uniform(300, 370));
-        cable.cubicTo(decor.Uniform(0, 600), decor.Uniform(290, 380), decor.Uniform(0, 600),
-                      decor.Uniform(290, 380), decor.Uniform(100, 500), 300);
+        const float endX = decor.Uniform(100, 500);
+        const float y2 = decor.Uniform(290, 380), x2 = decor.Uniform(0, 600);
+        const float y1 = decor.Uniform(290, 380), x1 = decor.Uniform(0, 600);
+        cable.cubicTo(x1, y1, x2, y2, endX, 300);
         p.setPen(QPen(Q(0x0a0a0c), 2.5));
         p.setBrush(Qt::NoBrush);
         p.drawPath(cable);

@@ -444,7 +444,8 @@ QImage RetroTvSet() {
     Rng shelf(4305);
     for (float bx = 472; bx < 540;) {
         const float w = shelf.Uniform(6, 11), h = shelf.Uniform(22, 34);
-        const Col spine = Hsv(shelf.Uniform(0, 1), 0.55f, shelf.Uniform(0.45f, 0.85f));
+        const float value = shelf.Uniform(0.45f, 0.85f), hue = shelf.Uniform(0, 1);
+        const Col spine = Hsv(hue, 0.55f, value);
         q.setBrush(
             LinearGradient({bx, 0}, {bx + w, 0},
                            {ToRgb(spine * 1.2f) & 0xffffff, ToRgb(spine * 0.7f) & 0xffffff}));
@@ -803,7 +804,8 @@ QImage GameShowStage() {
     Rng rng(4502);
     for (int k = 0; k < 160; ++k) {
         p.save();
-        p.translate(rng.Uniform(0, 600), rng.Uniform(0, 375));
+        const float y = rng.Uniform(0, 375), x = rng.Uniform(0, 600);
+        p.translate(x, y);
         p.rotate(rng.Uniform(0, 180));
         p.setBrush(Q(Hsv(rng.Uniform(0, 1), 0.7f, 1.0f)));
         p.drawRect(QRectF(-3, -1.5f, 6, 3));
@@ -893,7 +895,8 @@ QImage RainyStreet() {
                     const float v0 = (row + 0.3f) / rows, v1 = (row + 0.75f) / rows;
                     QPolygonF pane;
                     pane << at(u0, v0) << at(u1, v0) << at(u1, v1) << at(u0, v1);
-                    p.setBrush(Q(rng.Chance(0.7f) ? 0xffd080 : 0x90d0ff, rng.Uniform(0.5f, 1.0f)));
+                    const float alpha = rng.Uniform(0.5f, 1.0f);
+                    p.setBrush(Q(rng.Chance(0.7f) ? 0xffd080 : 0x90d0ff, alpha));
                     p.drawPolygon(pane);
                 }
             // A lit shop front at street level, under a striped awning.
@@ -1021,7 +1024,8 @@ QImage RainyStreet() {
     // Rain.
     p.setPen(QPen(Q(0xb0c0e0, 0.35f), 1));
     for (int k = 0; k < 500; ++k) {
-        const QPointF at(rng.Uniform(-10, 610), rng.Uniform(-10, 380));
+        const float y = rng.Uniform(-10, 380), x = rng.Uniform(-10, 610);
+        const QPointF at(x, y);
         const float len = rng.Uniform(6, 16);
         p.drawLine(at, at + QPointF(-len * 0.15f, len));
     }
