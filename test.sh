@@ -28,8 +28,8 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build-asan --parallel "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
 LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure --timeout 600
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QUADRILLO_E2E_WAIT_SCALE=3 \
+    ctest --test-dir build-asan --output-on-failure --timeout 900
 
 # Short fuzz runs of the pack reader and the picture loader, under ASan and
 # UBSan, from seeds the pack writer and the tests' BMP builder make. Any crash

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,17 @@
 #include <string>
 #include <vector>
 
-inline constexpr int kWindowWaitMs = 20000;
-inline constexpr int kScreenWaitMs = 10000;
-inline constexpr int kExitWaitMs = 10000;
-inline constexpr int kToolWaitMs = 10000;
+// Waits stretch by QUADRILLO_E2E_WAIT_SCALE (a whole number), for a game
+// slowed down by the sanitizers.
+inline int ScaledWait(int ms) {
+    bool ok = false;
+    const int scale = qEnvironmentVariableIntValue("QUADRILLO_E2E_WAIT_SCALE", &ok);
+    return ok && scale > 1 ? ms * scale : ms;
+}
+inline const int kWindowWaitMs = ScaledWait(20000);
+inline const int kScreenWaitMs = ScaledWait(10000);
+inline const int kExitWaitMs = ScaledWait(10000);
+inline const int kToolWaitMs = ScaledWait(10000);
 inline constexpr int kPollMs = 100;
 
 std::string Text(const QByteArray& bytes);
