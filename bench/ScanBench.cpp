@@ -98,6 +98,6 @@ void BM_OpenRead3Close1000Floor(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenRead3Close1000Floor)->Unit(benchmark::kMicrosecond);
 
-const RegisterFloorGoal scanGoal("BM_ScanPacks1000", "BM_OpenRead3Close1000Floor", 1.3);
+const RegisterFloorGoal scanGoal("BM_ScanPacks1000", "BM_OpenRead3Close1000Floor", 1.2);
 
 } // namespace

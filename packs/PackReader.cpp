@@ -63,18 +63,23 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
 
 } // namespace
 
+std::optional<PackProblem> ParsePackHeader(const unsigned char* bytes, std::size_t got,
+                                           const std::filesystem::path& pack, PackHeader& header) {
+    header.complete = got >= std::size_t(kPackHeaderSize);
+    header.magic = got > 0 ? bytes[0] : 0;
+    header.category = got > 1 ? static_cast<std::int8_t>(bytes[1]) : 0;
+    header.pictureCount = got > 2 ? static_cast<std::int8_t>(bytes[2]) : 0;
+    if (!header.complete)
+        return Refusal(pack, QStringLiteral("it ends inside its header"));
+    if (header.pictureCount < 0)
+        return Refusal(pack, QStringLiteral("it claims %1 pictures").arg(int(header.pictureCount)));
+    return std::nullopt;
+}
+
 std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header) {
     unsigned char bytes[kPackHeaderSize] = {};
-    header.complete = in.Read(bytes, kPackHeaderSize) == kPackHeaderSize;
-    header.magic = bytes[0];
-    header.category = static_cast<std::int8_t>(bytes[1]);
-    header.pictureCount = static_cast<std::int8_t>(bytes[2]);
-    if (!header.complete)
-        return Refusal(in.Path(), QStringLiteral("it ends inside its header"));
-    if (header.pictureCount < 0)
-        return Refusal(in.Path(),
-                       QStringLiteral("it claims %1 pictures").arg(int(header.pictureCount)));
-    return std::nullopt;
+    const std::size_t got = in.Read(bytes, kPackHeaderSize);
+    return ParsePackHeader(bytes, got, in.Path(), header);
 }
 
 PackListing ReadPackListing(const std::filesystem::path& pack) {

@@ -58,10 +58,12 @@ void ClientSurface::CopyRect(const QImage& picture, int sx, int sy, int w, int h
 void ClientSurface::CopyRects(const QImage& picture, std::span<RectCopy> copies) {
     const bool direct =
         picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
+    const int pictureWidth = picture.width(), pictureHeight = picture.height();
+    const int width = image_.width(), height = image_.height();
     const auto inside = [&](const RectCopy& c) {
         return direct && c.w > 0 && c.h > 0 && c.sx >= 0 && c.sy >= 0 && c.dx >= 0 && c.dy >= 0 &&
-               c.sx + c.w <= picture.width() && c.sy + c.h <= picture.height() &&
-               c.dx + c.w <= image_.width() && c.dy + c.h <= image_.height();
+               c.sx + c.w <= pictureWidth && c.sy + c.h <= pictureHeight && c.dx + c.w <= width &&
+               c.dy + c.h <= height;
     };
     // Anything that needs clipping goes the careful way.
     const auto clipped = std::partition(copies.begin(), copies.end(), inside);
@@ -75,14 +77,36 @@ void ClientSurface::CopyRects(const QImage& picture, std::span<RectCopy> copies)
     const qsizetype inStride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
     QRgb* out = reinterpret_cast<QRgb*>(image_.bits());
     const QRgb* in = reinterpret_cast<const QRgb*>(picture.constBits());
-    for (auto c = copies.begin(); c != clipped; ++c) {
-        QRgb* to = out + c->dy * outStride + c->dx;
-        const QRgb* from = in + c->sy * inStride + c->sx;
-        const std::size_t bytes = sizeof(QRgb) * c->w;
-        for (int row = 0; row < c->h; ++row, to += outStride, from += inStride)
-            std::memcpy(to, from, bytes);
+    // Copies side by side on the same rows go a scanline at a time across all
+    // of them, so the surface is written in order rather than in columns.
+    for (auto band = copies.begin(); band != clipped;) {
+        const auto end = std::find_if(band, clipped, [&](const RectCopy& c) {
+            return c.dy != band->dy || c.h != band->h;
+        });
+        for (int row = 0; row < band->h; ++row) {
+            QRgb* const line = out + (band->dy + row) * outStride;
+            for (auto c = band; c != end; ++c)
+                std::memcpy(line + c->dx, in + (c->sy + row) * inStride + c->sx,
+                            sizeof(QRgb) * c->w);
+        }
+        band = end;
     }
 }
+
+namespace {
+
+// std::fill stores 32-bit pixels one at a time; copying a block of them lets
+// the compiler use its widest stores.
+void FillSpan(QRgb* first, QRgb* last, QRgb colour) {
+    constexpr int kBlock = 8;
+    QRgb block[kBlock];
+    std::fill_n(block, kBlock, colour);
+    for (; last - first >= kBlock; first += kBlock)
+        std::memcpy(first, block, sizeof block);
+    std::fill(first, last, colour);
+}
+
+} // namespace
 
 void ClientSurface::Line(QPoint from, QPoint to, QRgb colour) {
     QRgb* pixels = reinterpret_cast<QRgb*>(image_.bits());
@@ -98,7 +122,7 @@ void ClientSurface::Line(QPoint from, QPoint to, QRgb colour) {
         const int step = from.x() < to.x() ? 1 : -1;
         const int a = std::clamp(step > 0 ? from.x() : to.x() + 1, 0, width);
         const int b = std::clamp(step > 0 ? to.x() : from.x() + 1, a, width);
-        std::fill(pixels + from.y() * stride + a, pixels + from.y() * stride + b, colour);
+        FillSpan(pixels + from.y() * stride + a, pixels + from.y() * stride + b, colour);
         return;
     }
     if (from.x() == to.x() && from.x() >= 0 && from.x() < width) {

@@ -60,23 +60,72 @@ void RemoveFile(const std::filesystem::path& file) {
 }
 
 std::vector<DirectoryEntry> ListDirectory(const std::filesystem::path& directory) {
+    return DirectoryHandle(directory).List();
+}
+
+DirectoryHandle::DirectoryHandle(const std::filesystem::path& directory) : path_(directory) {
+    descriptor_ = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor_ < 0)
+        openError_ = errno;
+}
+
+DirectoryHandle::~DirectoryHandle() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+std::vector<DirectoryEntry> DirectoryHandle::List() {
     std::vector<DirectoryEntry> entries;
-    DIR* listing = ::opendir(directory.c_str());
-    if (!listing)
+    // A descriptor of its own, so listing never moves ours; closedir closes it.
+    const int own =
+        descriptor_ < 0 ? -1 : ::openat(descriptor_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = own < 0 ? nullptr : ::fdopendir(own);
+    if (!listing) {
+        if (own >= 0)
+            ::close(own);
         return entries;
+    }
     while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..")
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
         bool isDirectory = entry->d_type == DT_DIR;
         if (entry->d_type == DT_UNKNOWN) { // some file systems do not say
             struct stat info {};
-            isDirectory = ::stat((directory / name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+            isDirectory = ::fstatat(own, name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
         entries.push_back({name, isDirectory});
     }
     ::closedir(listing);
     return entries;
+}
+
+std::size_t DirectoryHandle::ReadStart(const std::string& name, void* buffer,
+                                       std::size_t size) const {
+    if (descriptor_ < 0)
+        throw FileError(FileError::Operation::Open, path_ / name, std::strerror(openError_));
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    const int in = ::openat(descriptor_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        throw FileError(FileError::Operation::Open, path_ / name, std::strerror(errno));
+    auto* out = static_cast<unsigned char*>(buffer);
+    std::size_t total = 0;
+    while (total < size) {
+        const ssize_t got = ::read(in, out + total, size - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(in);
+            throw FileError(FileError::Operation::Read, path_ / name, std::strerror(error));
+        }
+        if (got == 0)
+            break;
+        total += std::size_t(got);
+    }
+    ::close(in);
+    totalBytesRead += total;
+    return total;
 }
 
 std::uint64_t TotalBytesRead() {

@@ -39,7 +39,37 @@ struct DirectoryEntry {
 };
 std::vector<DirectoryEntry> ListDirectory(const std::filesystem::path& directory);
 
-// Bytes read through InputFile by the whole process, for measuring readers.
+// A directory held open, so that its files are opened by name without the
+// kernel walking the directory's path again for each one.
+class DirectoryHandle {
+  public:
+    // One that cannot be opened lists nothing, as ListDirectory does.
+    explicit DirectoryHandle(const std::filesystem::path& directory);
+    ~DirectoryHandle();
+    DirectoryHandle(const DirectoryHandle&) = delete;
+    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+
+    bool IsOpen() const { return descriptor_ >= 0; }
+    const std::filesystem::path& Path() const { return path_; }
+
+    // As ListDirectory; every call lists the whole directory again.
+    std::vector<DirectoryEntry> List();
+
+    // Opens the file `name` in the directory, reads up to `size` bytes from
+    // its start and closes it; fewer bytes only when the file is shorter.
+    // Never waits on a file that is not a regular one, such as a pipe.
+    // Raises FileError naming the file's full path, also when the directory
+    // itself could not be opened.
+    std::size_t ReadStart(const std::string& name, void* buffer, std::size_t size) const;
+
+  private:
+    std::filesystem::path path_;
+    int descriptor_ = -1;
+    int openError_ = 0; // errno of the failed open
+};
+
+// Bytes read through InputFile and DirectoryHandle by the whole process, for
+// measuring readers.
 std::uint64_t TotalBytesRead();
 
 // A file opened for reading, unbuffered: every byte asked for is a byte read

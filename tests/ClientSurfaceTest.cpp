@@ -79,3 +79,31 @@ TEST(ClientSurface, BatchedCopiesMatchSingleCopies) {
     EXPECT_EQ(batch.Image(), one.Image());
     EXPECT_EQ(batch.Image().pixel(12, 16), CoordinatePixel(2, 1));
 }
+
+TEST(ClientSurface, CopiesSharingRowsMatchSingleCopies) {
+    const QImage picture = CoordinatePicture(60, 40);
+    // Side by side on row 0 with one shorter among them, then a second row.
+    std::vector<ClientSurface::RectCopy> copies = {
+        {0, 0, 5, 4, 0, 0},   {10, 3, 6, 4, 6, 0}, {20, 5, 3, 2, 13, 0}, {1, 1, 4, 4, 17, 0},
+        {30, 10, 7, 3, 0, 5}, {2, 2, 7, 3, 8, 5},  {40, 30, 2, 6, 16, 4}};
+    ClientSurface one({22, 10}), batch({22, 10});
+    for (const auto& c : copies)
+        one.CopyRect(picture, c.sx, c.sy, c.w, c.h, c.dx, c.dy);
+    batch.CopyRects(picture, copies);
+    EXPECT_EQ(batch.Image(), one.Image());
+    EXPECT_EQ(batch.Image().pixel(14, 1), CoordinatePixel(21, 6));
+    EXPECT_EQ(batch.Image().pixel(14, 2), ClientSurface::kWhite);
+    EXPECT_EQ(batch.Image().pixel(20, 3), CoordinatePixel(4, 4));
+}
+
+TEST(ClientSurface, HorizontalLinesOfEveryLengthStopShortOfTheEnd) {
+    const QRgb red = 0xffff0000;
+    for (const int length : {1, 7, 8, 9, 16, 17}) {
+        ClientSurface surface({20, 2});
+        surface.Line({1, 1}, {1 + length, 1}, red);
+        EXPECT_EQ(CountColour(surface.Image(), red), length) << length;
+        EXPECT_EQ(surface.Image().pixel(1, 1), red) << length;
+        EXPECT_EQ(surface.Image().pixel(length, 1), red) << length;
+        EXPECT_EQ(surface.Image().pixel(1 + length, 1), ClientSurface::kWhite) << length;
+    }
+}

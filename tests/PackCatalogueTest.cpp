@@ -74,3 +74,32 @@ TEST_F(PackCatalogueTest, ListsPackFilesCaseBlindThenByteOrder) {
     std::filesystem::create_directory(Dir() / "folder.qdr");
     EXPECT_EQ(ListPackFiles(Dir()), (std::vector<std::string>{"A.QDR", "a.qdr", "b.qdr", "c.Qdr"}));
 }
+
+TEST_F(PackCatalogueTest, OrdersPunctuationAndHighBytesAsLoweredBytes) {
+    // '_' lies between the capitals and the small letters, bytes past 0x7f
+    // after all ASCII, and a name that is another's start comes first.
+    for (const char* name : {"AB.qdr", "A_.qdr", "\xc3\xa9.qdr", "z.qdr", "A.qdr", "a.QDR",
+                             ".qdr", "Ab.qdr"})
+        WriteBytes(Dir() / name, "X");
+    EXPECT_EQ(ListPackFiles(Dir()), (std::vector<std::string>{"A.qdr", "a.QDR", "A_.qdr", "AB.qdr",
+                                                              "Ab.qdr", "z.qdr", "\xc3\xa9.qdr"}));
+}
+
+TEST_F(PackCatalogueTest, FilesThatCannotBeReadAreReportedByPath) {
+    Header("good.qdr", 'X', 0, 4);
+    std::filesystem::create_directory(Dir() / "folder");
+    std::filesystem::create_directory_symlink(Dir() / "folder", Dir() / "folder.qdr");
+    std::filesystem::create_symlink(Dir() / "nowhere", Dir() / "gone.qdr");
+
+    const PackProblems problems = ScanPacks(catalogue, Dir());
+    EXPECT_EQ(catalogue.packCount[0], 1);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0], (PackProblem{PackProblem::Kind::Refused,
+                                        QString::fromStdString("Could not read \"" +
+                                                               (Dir() / "folder.qdr").string() +
+                                                               "\": Is a directory.")}));
+    EXPECT_EQ(problems[1], (PackProblem{PackProblem::Kind::Refused,
+                                        QString::fromStdString("Could not open \"" +
+                                                               (Dir() / "gone.qdr").string() +
+                                                               "\": No such file or directory.")}));
+}
