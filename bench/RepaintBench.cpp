@@ -51,6 +51,6 @@ void BM_MemcpySurfaceFloor(benchmark::State& run) {
     run.SetBytesProcessed(run.iterations() * in.sizeInBytes());
 }
 BENCHMARK(BM_MemcpySurfaceFloor);
-const RegisterFloorGoal repaintGoal("BM_RepaintFinestGrid", "BM_MemcpySurfaceFloor", 2.0);
+const RegisterFloorGoal repaintGoal("BM_RepaintFinestGrid", "BM_MemcpySurfaceFloor", 1.8);
 
 } // namespace
