@@ -3,9 +3,22 @@
 #include "puzzle/Board.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+
+// The picture cut into its tiles, one below another, so that each tile's
+// pixels lie in one piece: repaints copy from it rather than from the picture,
+// whose tile rows are scattered. Kept and remade by DrawBoard.
+struct TileSheet {
+    QImage tiles;
+    // What it was cut from and how.
+    qint64 pictureKey = 0;
+    std::int32_t dimension = 0;
+    QSize cellSize;
+    QSize tileSize;
+};
 
 // The record of the running game. The application owns the one real instance;
 // tests build their own.
@@ -28,6 +41,7 @@ struct PuzzleState {
     bool gridLinesPending = false;
 
     QImage puzzleBitmap; // 600 x 375, or null when no picture is loaded
+    TileSheet tileSheet;
 
     QString currentPicturePath;  // the picture being played
     QString solutionPicturePath; // the picture the solution window shows

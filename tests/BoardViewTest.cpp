@@ -209,3 +209,82 @@ TEST(BoardView, GridCommandTogglesAndRequestsLinesOnlyWhenTurningOn) {
     EXPECT_FALSE(state.gridOn);
     EXPECT_FALSE(state.gridLinesPending);
 }
+
+namespace {
+
+// What a repaint with the grid off must leave: each tile copied on its own
+// straight from the picture over what the surface held.
+QImage DirectTiles(const View& view) {
+    ClientSurface direct = view.surface;
+    const int n = view.state.dimension, w = view.state.tileWidth, h = view.state.tileHeight;
+    for (int c = 0; c < n; ++c)
+        for (int r = 0; r < n; ++r) {
+            const int tile = view.state.board.At(c, r);
+            direct.CopyRect(view.state.puzzleBitmap, (tile % n) * w, (tile / n) * h, w, h, c * w,
+                            r * h);
+        }
+    return direct.Image();
+}
+
+} // namespace
+
+TEST(BoardView, RepaintsMatchTileByTileCopiesForEveryKindOfPicture) {
+    QImage translucent = CoordinatePicture().convertToFormat(QImage::Format_ARGB32);
+    translucent.setPixel(10, 10, qRgba(1, 2, 3, 4));
+    const QImage pictures[] = {
+        CoordinatePicture(),
+        CoordinatePicture(250, 160), // smaller than the board: the rest is white
+        translucent,
+        CoordinatePicture().convertToFormat(QImage::Format_RGB888),
+        CoordinatePicture(40, 30).convertToFormat(QImage::Format_Indexed8),
+    };
+    for (const QImage& picture : pictures) {
+        View view(7);
+        view.state.puzzleBitmap = picture;
+        const QImage expected = DirectTiles(view);
+        DrawBoard(view.state, view.surface);
+        EXPECT_EQ(view.surface.Image(), expected) << picture.format() << " " << picture.width();
+    }
+}
+
+TEST(BoardView, RepaintsFollowEveryChangeToThePictureAndTheGrid) {
+    View view(6);
+    DrawBoard(view.state, view.surface);
+
+    // Changed in place, then replaced by another of the same size.
+    const int tile = view.state.board.At(2, 1), w = view.state.tileWidth;
+    const int h = view.state.tileHeight;
+    view.state.puzzleBitmap.setPixel((tile % 6) * w + 3, (tile / 6) * h + 4, qRgb(9, 8, 7));
+    DrawBoard(view.state, view.surface);
+    EXPECT_EQ(view.At(2 * w + 3, h + 4), qRgb(9, 8, 7));
+    view.state.puzzleBitmap = CoordinatePicture().mirrored(true, true);
+    QImage expected = DirectTiles(view);
+    DrawBoard(view.state, view.surface);
+    EXPECT_EQ(view.surface.Image(), expected);
+
+    // Fewer cells of the same size: the tiles lie elsewhere in the picture.
+    view.state.dimension = 5;
+    JumbleBoard(view.state, 4);
+    expected = DirectTiles(view);
+    DrawBoard(view.state, view.surface);
+    EXPECT_EQ(view.surface.Image(), expected);
+
+    // A finer grid over the same picture.
+    view.state.dimension = 9;
+    UpdateTileGeometry(view.state);
+    JumbleBoard(view.state, 5);
+    expected = DirectTiles(view);
+    DrawBoard(view.state, view.surface);
+    EXPECT_EQ(view.surface.Image(), expected);
+
+    // Gaps on, then off again: shifted part tiles, then whole ones.
+    view.state.gridOn = true;
+    DrawBoard(view.state, view.surface);
+    const int moved = view.state.board.At(4, 3), sx = (moved % 9) * 66, sy = (moved / 9) * 41;
+    EXPECT_EQ(view.At(4 * 66 + 1, 3 * 41 + 1), view.state.puzzleBitmap.pixel(sx, sy));
+    EXPECT_EQ(view.At(4 * 66 + 65, 3 * 41 + 40), view.state.puzzleBitmap.pixel(sx + 64, sy + 39));
+    view.state.gridOn = false;
+    expected = DirectTiles(view);
+    DrawBoard(view.state, view.surface);
+    EXPECT_EQ(view.surface.Image(), expected);
+}
