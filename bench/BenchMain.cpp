@@ -5,6 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef QUADRILLO_BENCH_WIDGETS
+#include <QApplication>
+#endif
+
 #include <cstdio>
 #include <map>
 #include <set>
@@ -35,6 +39,11 @@ class CollectingReporter : public benchmark::ConsoleReporter {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef QUADRILLO_BENCH_WIDGETS
+    // Dialogs need the application object, not a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+#endif
     benchmark::Initialize(&argc, argv);
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
