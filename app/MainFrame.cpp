@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/BoardWidget.h"
 #include "app/MainMenu.h"
+#include "options/OptionsDlg.h"
 #include "platform/PictureLoader.h"
 #include "puzzle/BoardView.h"
 #include "puzzle/PuzzleState.h"
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
     commands_.Add(ID_VIEW_GRID, &CMainFrame::OnGrid);
     commands_.Add(ID_VIEW_SOLUTION, &CMainFrame::OnShowSolution);
     commands_.Add(ID_VIEW_SOLVE, &CMainFrame::OnSolve);
+    commands_.Add(ID_VIEW_OPTIONS, &CMainFrame::OnOptions);
     commands_.Add(ID_HELP_ABOUT, &CMainFrame::OnAbout);
     actions_ = BuildMainMenu(
         *menuBar(), [this](int id) { return commands_.Has(id); },
@@ -153,4 +155,28 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::OnAbout() {
     RunAboutBox(this);
+}
+
+void CMainFrame::OnOptions() {
+    const std::int32_t oldDimension = state_.dimension;
+    {
+        COptionsDlg dialog(services_.catalogue, state_, services_.messages, services_.profile,
+                           services_.programDirectory, this);
+        dialog.exec();
+    }
+    if (state_.dimension != oldDimension) {
+        DropSelection(state_);
+        UpdateTileGeometry(state_);
+        JumbleBoard(state_);
+        ResizeToBoard();
+    }
+    if (state_.tryThisPending) {
+        state_.currentPicturePath = QStringLiteral("temp.bmp");
+        if (const QString reason = LoadPuzzleBitmap(state_.currentPicturePath); !reason.isEmpty())
+            services_.messages.Report(reason);
+        JumbleBoard(state_);
+        state_.tryThisPending = false;
+        PaintBoard();
+    }
+    DropSelection(state_);
 }

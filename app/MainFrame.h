@@ -13,6 +13,7 @@
 
 class BoardWidget;
 class FileChooser;
+class ProfileStore;
 class MessageBoxService;
 struct PuzzleState;
 
@@ -26,8 +27,9 @@ class CMainFrame : public QMainWindow {
         ProgramDirectory programDirectory;
         std::function<void()> postQuit; // ends the message loop with status 0
         const PackCatalogue& catalogue;
-        DrawRandom draw;      // for the picture choice
-        FileChooser& chooser; // asks which file Open plays
+        DrawRandom draw;       // for the picture choice
+        FileChooser& chooser;  // asks which file Open plays
+        ProfileStore& profile; // where the Options dialog saves the settings
     };
 
     CMainFrame(PuzzleState& state, Services services);
@@ -54,6 +56,7 @@ class CMainFrame : public QMainWindow {
     void OnJumble();
     void OnGrid();
     void OnShowSolution();
+    void OnOptions();
     void OnSolve();
     void OnAbout();
 

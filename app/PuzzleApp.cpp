@@ -36,9 +36,9 @@ bool CPuzzleApp::InitInstance(const QString& picture) {
     JumbleBoard(state_);
 
     mainFrame_ = std::make_unique<CMainFrame>(
-        state_,
-        CMainFrame::Services{messages_, programDirectory_, [] { QApplication::exit(0); },
-                             catalogue_, [this] { return std::uint32_t(random_()); }, chooser_});
+        state_, CMainFrame::Services{messages_, programDirectory_, [] { QApplication::exit(0); },
+                                     catalogue_, [this] { return std::uint32_t(random_()); },
+                                     chooser_, *profile_});
     messages_.SetOwner(mainFrame_.get());
 
     // A pack that cannot be read is reported and start-up goes on; the

@@ -11,6 +11,7 @@
 #include "platform/FileChooser.h"
 #include "platform/FileLayer.h"
 #include "platform/MessageBoxService.h"
+#include "platform/ProfileStore.h"
 #include "puzzle/PuzzleState.h"
 
 #include <QImage>
@@ -40,6 +41,14 @@ class AnsweringChooser : public FileChooser {
     QString answer;
 };
 
+class NoProfile : public ProfileStore {
+  public:
+    std::int32_t GetProfileInt(const QString&, const QString&, std::int32_t fallback) override {
+        return fallback;
+    }
+    void WriteProfileInt(const QString&, const QString&, std::int32_t) override {}
+};
+
 QImage Gradient(int seed) {
     QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
@@ -56,6 +65,7 @@ struct Game {
     PackCatalogue catalogue;
     CountingMessageBox messages;
     AnsweringChooser chooser;
+    NoProfile profile;
     std::unique_ptr<CMainFrame> frame;
     std::uint64_t dataOffset = 0;
     std::uint32_t dataLength = 0;
@@ -79,7 +89,7 @@ struct Game {
         UpdateTileGeometry(state);
         frame = std::make_unique<CMainFrame>(
             state, CMainFrame::Services{messages, ProgramDirectory(program), [] {}, catalogue,
-                                        [] { return 0u; }, chooser});
+                                        [] { return 0u; }, chooser, profile});
         frame->show();
     }
 };

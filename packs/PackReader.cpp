@@ -27,9 +27,12 @@ PackProblem Refusal(const std::filesystem::path& pack, const QString& why) {
 
 enum class RecordRead { Ok, CutShort, Refused };
 
+// Held in place: listing thousands of titles allocates nothing per title.
 struct RecordHeader {
-    std::string title;
+    unsigned char bytes[0x7f + 4]; // the title, then the data length
+    std::size_t titleLength = 0;
     std::uint32_t dataLength = 0;
+    std::string_view Title() const { return {reinterpret_cast<const char*>(bytes), titleLength}; }
 };
 
 // Reads the record header at the current position: title length, title and
@@ -47,11 +50,10 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
         return RecordRead::Refused;
     }
     // Title and data length in one read.
-    unsigned char rest[0x7f + 4];
-    if (in.Read(rest, length + 4u) != length + 4u)
+    if (in.Read(header.bytes, length + 4u) != length + 4u)
         return RecordRead::CutShort;
-    header.title.assign(reinterpret_cast<const char*>(rest), length);
-    header.dataLength = ReadLittleEndian32(rest + length);
+    header.titleLength = length;
+    header.dataLength = ReadLittleEndian32(header.bytes + length);
     if (header.dataLength > kMaxPictureDataLength) {
         problems.push_back(Refusal(in.Path(), QStringLiteral("picture %1 claims %2 bytes of data")
                                                   .arg(number)
@@ -82,7 +84,8 @@ std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header) {
     return ParsePackHeader(bytes, got, in.Path(), header);
 }
 
-PackListing ReadPackListing(const std::filesystem::path& pack) {
+PackListing VisitPackRecords(const std::filesystem::path& pack,
+                             const std::function<void(const PackRecordView&)>& visit) {
     InputFile in(pack);
     PackListing listing;
     if (std::optional<PackProblem> refused = ReadPackHeader(in, listing.header)) {
@@ -96,9 +99,18 @@ PackListing ReadPackListing(const std::filesystem::path& pack) {
             listing.truncated = read == RecordRead::CutShort;
             break;
         }
-        listing.records.push_back({std::move(record.title), record.dataLength, in.Position()});
+        visit({record.Title(), record.dataLength, in.Position()});
         in.Skip(record.dataLength);
     }
+    return listing;
+}
+
+PackListing ReadPackListing(const std::filesystem::path& pack) {
+    std::vector<PackRecord> records;
+    PackListing listing = VisitPackRecords(pack, [&](const PackRecordView& record) {
+        records.push_back({std::string(record.title), record.dataLength, record.dataOffset});
+    });
+    listing.records = std::move(records);
     return listing;
 }
 
@@ -106,10 +118,11 @@ PackProblems ListPackTitles(const std::filesystem::path& pack, bool resetFirst,
                             std::vector<QString>& titles) {
     if (resetFirst)
         titles.clear();
-    PackListing listing = ReadPackListing(pack);
-    for (const PackRecord& record : listing.records)
-        titles.push_back(DecodeWindows1252(record.title));
-    return std::move(listing.problems);
+    return VisitPackRecords(pack,
+                            [&](const PackRecordView& record) {
+                                titles.push_back(DecodeWindows1252(record.title));
+                            })
+        .problems;
 }
 
 PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber,
@@ -148,7 +161,7 @@ PackProblems ExtractPicture(const std::filesystem::path& pack, int pictureNumber
     }
     const std::uint64_t length = record.dataLength;
     if (extracted) {
-        extracted->title = DecodeWindows1252(record.title);
+        extracted->title = DecodeWindows1252(record.Title());
         // Whole in memory only when the file holds it all, so memory stays
         // bounded by the file whatever the length claims.
         const std::uint64_t size = in.Size();

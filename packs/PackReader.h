@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class InputFile;
@@ -58,6 +60,18 @@ struct PackListing {
 // is beyond the format's limits or cut short. Raises FileError when the pack
 // cannot be opened.
 PackListing ReadPackListing(const std::filesystem::path& pack);
+
+// A record as it is read; the title lasts until the next one is.
+struct PackRecordView {
+    std::string_view title;
+    std::uint32_t dataLength = 0;
+    std::uint64_t dataOffset = 0;
+};
+
+// The same reads, each sound record handed to `visit` as it is read and
+// none kept: `records` stays empty.
+PackListing VisitPackRecords(const std::filesystem::path& pack,
+                             const std::function<void(const PackRecordView&)>& visit);
 
 // Puts the titles of one pack, in file order, into `titles`: after emptying
 // it when `resetFirst` is set, else after what it holds.

@@ -1,5 +1,7 @@
 #include "packs/Windows1252.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -18,10 +20,11 @@ char16_t Decode(unsigned char byte) {
 } // namespace
 
 QString DecodeWindows1252(std::string_view bytes) {
-    QString text;
-    text.reserve(qsizetype(bytes.size()));
+    // Written in place: lists of thousands of titles are decoded at once.
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
     for (char byte : bytes)
-        text.append(QChar(Decode(static_cast<unsigned char>(byte))));
+        *out++ = QChar(Decode(static_cast<unsigned char>(byte)));
     return text;
 }
 
@@ -39,4 +42,10 @@ std::optional<std::string> EncodeWindows1252(const QString& text) {
         bytes.push_back(static_cast<char>(found));
     }
     return bytes;
+}
+
+QString DecodeFileName(std::string_view bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return utf8.hasError() ? DecodeWindows1252(bytes) : text;
 }

@@ -7,7 +7,8 @@
 
 class QtMessageBox : public MessageBoxService {
   public:
-    void SetOwner(QWidget* owner) { owner_ = owner; }
+    QWidget* Owner() const override { return owner_; }
+    void SetOwner(QWidget* owner) override { owner_ = owner; }
     void Show(const QString& text, const QString& caption) override;
 
   private:

@@ -46,4 +46,9 @@ struct PuzzleState {
     QString currentPicturePath;  // the picture being played
     QString solutionPicturePath; // the picture the solution window shows
     bool solutionOpen = false;   // the solution window exists
+
+    // The Options dialog's preview, 150 x 90, or null when none is shown.
+    QImage previewBitmap;
+    // Try this left a new temp.bmp for the main window to play.
+    bool tryThisPending = false;
 };

@@ -2,6 +2,7 @@
 
 // The main window on the offscreen platform, with a scratch program
 // directory, recorded message boxes and scripted file dialogs.
+#include "MemoryProfileStore.h"
 #include "RecordingMessageBox.h"
 #include "ScriptedFileChooser.h"
 #include "TestPictures.h"
@@ -26,9 +27,9 @@ class MainFrameFixture : public ::testing::Test {
         JumbleBoard(state, 11);
         state.puzzleBitmap = CoordinatePicture();
         frame = std::make_unique<CMainFrame>(
-            state,
-            CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
-                                 [this] { ++quits; }, catalogue, [] { return 0u; }, chooser});
+            state, CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
+                                        [this] { ++quits; }, catalogue, [] { return 0u; }, chooser,
+                                        profile});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->activateWindow();
@@ -55,6 +56,7 @@ class MainFrameFixture : public ::testing::Test {
     RecordingMessageBox messages;
     PackCatalogue catalogue;
     ScriptedFileChooser chooser;
+    MemoryProfileStore profile;
     QTemporaryDir programDir;
     int quits = 0;
     std::unique_ptr<CMainFrame> frame;

@@ -1,17 +1,20 @@
 // New, Open, Show solution and dropped files on the real main window.
 #include "MainFrameFixture.h"
 #include "PackFiles.h"
+#include "options/OptionsDlg.h"
 #include "packs/PackReports.h"
 #include "packs/PackWriter.h"
 #include "platform/BmpWriter.h"
 #include "platform/DialogUnits.h"
 #include "platform/PictureLoader.h"
 #include "resources/CommandIds.h"
+#include "resources/OptionsDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -310,4 +313,91 @@ TEST_F(MenuCommandsTest, OpenTakesPathsOfAnyLengthAndCharacters) {
     const CSolutionDlg::Layout layout =
         CSolutionDlg::LayOut(BaseUnitsOf(frame->SolutionWindow()->font()));
     EXPECT_EQ(frame->SolutionWindow()->grab().toImage().pixel(layout.picture.center()), kBlue);
+}
+
+namespace {
+
+// Runs `steps` on the Options dialog once its modal loop is up.
+void WithOptionsDialog(std::function<void(COptionsDlg&)> steps) {
+    QTimer::singleShot(0, [steps] {
+        auto* dialog = qobject_cast<COptionsDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        steps(*dialog);
+    });
+}
+
+void ClickControl(COptionsDlg& dialog, int id) {
+    QWidget* control = dialog.GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << id;
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
+}
+
+} // namespace
+
+TEST_F(MenuCommandsTest, OptionsWithANewGridSizeResizesAndJumbles) {
+    Open(5);
+    frame->move(120, 80);
+    const QPoint outer = frame->pos();
+    state.selectedTile = 4;
+    WithOptionsDialog([](COptionsDlg& dialog) {
+        ClickControl(dialog, IDC_GRID7);
+        ClickControl(dialog, IDOK);
+    });
+    frame->Action(ID_VIEW_OPTIONS)->trigger();
+    EXPECT_EQ(state.dimension, 7);
+    EXPECT_EQ(state.tileWidth, 85);
+    EXPECT_EQ(state.tileHeight, 53);
+    EXPECT_EQ(frame->Board().size(), QSize(596, 372));
+    EXPECT_EQ(frame->pos(), outer);
+    EXPECT_FALSE(IsPuzzleSolved(state));
+    EXPECT_EQ(state.selectedTile, -1);
+    EXPECT_EQ(profile.values.value("Settings/Dimension"), 7);
+    EXPECT_TRUE(frame->Board().accessibleDescription().contains("7 x 7"));
+}
+
+TEST_F(MenuCommandsTest, OptionsUnchangedOnlyDropsTheSelection) {
+    Open(5);
+    const Board board = state.board;
+    state.selectedTile = 9;
+    WithOptionsDialog([](COptionsDlg& dialog) { ClickControl(dialog, IDOK); });
+    frame->Action(ID_VIEW_OPTIONS)->trigger();
+    EXPECT_EQ(state.board.cells, board.cells);
+    EXPECT_EQ(frame->Board().size(), QSize(600, 375));
+    EXPECT_EQ(state.selectedTile, -1);
+    EXPECT_EQ(profile.writes, 4); // OK writes all four, changed or not
+
+    // Cancel puts a grid size clicked back and writes nothing.
+    WithOptionsDialog([](COptionsDlg& dialog) {
+        ClickControl(dialog, IDC_GRID9);
+        ClickControl(dialog, IDCANCEL);
+    });
+    frame->Action(ID_VIEW_OPTIONS)->trigger();
+    EXPECT_EQ(state.dimension, 5);
+    EXPECT_EQ(profile.writes, 4);
+    EXPECT_EQ(state.board.cells, board.cells);
+}
+
+TEST_F(MenuCommandsTest, OptionsWithANewSizeAndTryThisPlaysThePictureAtTheNewSize) {
+    Open(5);
+    ASSERT_NO_FATAL_FAILURE(InstallPack());
+    frame->Action(ID_VIEW_SOLUTION)->trigger();
+    WithOptionsDialog([](COptionsDlg& dialog) {
+        ClickControl(dialog, IDC_GRID8);
+        ClickControl(dialog, IDC_TRY_THIS);
+    });
+    frame->Action(ID_VIEW_OPTIONS)->trigger();
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(state.dimension, 8);
+    EXPECT_EQ(frame->Board().size(), QSize(601, 369));
+    // Nothing selected in the list: the first picture of the category's first pack.
+    EXPECT_EQ(state.puzzleBitmap.pixel(300, 200), kRed);
+    EXPECT_EQ(state.currentPicturePath, "temp.bmp");
+    EXPECT_EQ(state.solutionPicturePath, "temp.bmp");
+    EXPECT_FALSE(state.tryThisPending);
+    EXPECT_FALSE(IsPuzzleSolved(state));
+    EXPECT_EQ(ShownAt({1, 1}), kRed);
+    // Options leaves the Solution window alone.
+    EXPECT_TRUE(state.solutionOpen);
+    EXPECT_EQ(profile.values.value("Settings/Dimension"), 8);
+    EXPECT_EQ(profile.values.value("Settings/Random"), 0);
 }

@@ -140,3 +140,14 @@ TEST(Windows1252, DecodesAndEncodesTheWholeCodePage) {
     EXPECT_FALSE(EncodeWindows1252("tab\there"));
     EXPECT_FALSE(EncodeWindows1252("\u0100"));
 }
+
+TEST(DecodeFileName, Utf8NamesAsUtf8AndOthersAsWindows1252) {
+    EXPECT_EQ(DecodeFileName("plain.qdr"), "plain.qdr");
+    EXPECT_EQ(DecodeFileName("caf\xc3\xa9.qdr"), "caf\u00e9.qdr");
+    EXPECT_EQ(DecodeFileName("\xe2\x82\xac.qdr"), "\u20ac.qdr");
+    EXPECT_EQ(DecodeFileName("caf\xe9.qdr"), "caf\u00e9.qdr");
+    EXPECT_EQ(DecodeFileName("\x80 sale.qdr"), "\u20ac sale.qdr");
+    // Cut short, or too long a form of "/": not UTF-8.
+    EXPECT_EQ(DecodeFileName("caf\xc3"), "caf\u00c3");
+    EXPECT_EQ(DecodeFileName("\xc0\xaf.qdr"), "\u00c0\u00af.qdr");
+}

@@ -16,10 +16,18 @@ class RecordingMessageBox : public MessageBoxService {
 
     void Show(const QString& text, const QString& caption) override {
         boxes.push_back({text, caption});
+        owners.push_back(owner_);
         if (onShow)
             onShow();
     }
 
+    QWidget* Owner() const override { return owner_; }
+    void SetOwner(QWidget* owner) override { owner_ = owner; }
+
     std::vector<Box> boxes;
+    std::vector<QWidget*> owners; // whose each box was
     std::function<void()> onShow; // runs while the box would be up
+
+  private:
+    QWidget* owner_ = nullptr;
 };
