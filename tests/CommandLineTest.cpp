@@ -7,7 +7,7 @@ namespace {
 using Action = CommandLine::Action;
 
 CommandLine Parse(const QStringList& arguments) {
-    return ParseCommandLine(arguments, QStringLiteral("/home/player/Pictures"));
+    return ParseCommandLine(arguments, QStringLiteral("/media/photos/holiday"));
 }
 
 } // namespace
@@ -18,13 +18,13 @@ TEST(CommandLine, OnePictureOrNoneHelpAndVersion) {
 
     const CommandLine relative = Parse({"beach.png"});
     EXPECT_EQ(relative.action, Action::Play);
-    EXPECT_EQ(relative.picture, "/home/player/Pictures/beach.png");
+    EXPECT_EQ(relative.picture, "/media/photos/holiday/beach.png");
     // Kept as given: ".." after a link is not the folder above on paper.
-    EXPECT_EQ(Parse({"../sea.jpg"}).picture, "/home/player/Pictures/../sea.jpg");
+    EXPECT_EQ(Parse({"../sea.jpg"}).picture, "/media/photos/holiday/../sea.jpg");
     EXPECT_EQ(Parse({"/tmp/a b.bmp"}).picture, "/tmp/a b.bmp");
     // A lone "-" is a file name, and "--" makes anything after it one.
-    EXPECT_EQ(Parse({"-"}).picture, "/home/player/Pictures/-");
-    EXPECT_EQ(Parse({"--", "-h"}).picture, "/home/player/Pictures/-h");
+    EXPECT_EQ(Parse({"-"}).picture, "/media/photos/holiday/-");
+    EXPECT_EQ(Parse({"--", "-h"}).picture, "/media/photos/holiday/-h");
     EXPECT_EQ(Parse({"--", "-h"}).action, Action::Play);
 
     for (const QString& help : QStringList{"-h", "--help"})
