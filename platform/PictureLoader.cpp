@@ -86,8 +86,11 @@ LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize
         return Refuse(name, ReaderReason(reader));
 
     QImage flat = FlattenOntoWhite(std::move(decoded));
-    if (flat.size() != size)
+    if (!flat.isNull() && flat.size() != size)
         flat = flat.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                    .convertToFormat(QImage::Format_RGB32);
+    // A decoded picture too large to flatten or stretch is no picture either.
+    if (flat.isNull() || flat.size() != size)
+        return Refuse(name, QStringLiteral("there is not enough memory for it"));
     return {flat, QString()};
 }

@@ -703,3 +703,20 @@ TEST(PictureLoaderFormats, FilesOnDiskAndFilesThatAreNoPictures) {
             << none.reason.toStdString();
     }
 }
+
+// Found by the fuzzer: a broken MNG that a plugin decodes into no picture.
+TEST(PictureLoaderFuzzFinds, APictureThatComesOutEmptyIsRefusedWithAReason) {
+    const QByteArray bytes = QByteArray::fromHex(
+        "8a4d4e470d0a1a0a0000000d49b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5"
+        "b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5"
+        "b5b5b5b5b5b5b5b5b5b5b5b5b5b5b5484452000000070000000508060000000900000005000000010010000000"
+        "00004d000000130b0000130b03001b494441540899636460886a906360e0c2865918341870021a490200236102"
+        "7c6e4ddfb70000000049454e44ae426082");
+    const LoadedPicture picture = LoadPictureData(bytes, QStringLiteral("odd.mng"), kPictureSize);
+    EXPECT_EQ(picture.Ok(), picture.reason.isEmpty());
+    if (picture.Ok())
+        EXPECT_EQ(picture.image.size(), kPictureSize);
+    else
+        EXPECT_TRUE(picture.reason.startsWith("odd.mng is not a picture Quadrillo can show"))
+            << picture.reason.toStdString();
+}
