@@ -89,8 +89,9 @@ LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize
     if (!flat.isNull() && flat.size() != size)
         flat = flat.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                    .convertToFormat(QImage::Format_RGB32);
-    // A decoded picture too large to flatten or stretch is no picture either.
+    // A decode that yields nothing usable, or a picture too large to
+    // flatten or stretch, is no picture either.
     if (flat.isNull() || flat.size() != size)
-        return Refuse(name, QStringLiteral("there is not enough memory for it"));
+        return Refuse(name, QStringLiteral("its picture data comes out empty or too large"));
     return {flat, QString()};
 }
