@@ -1,4 +1,5 @@
 #include "BmpCorpus.h"
+#include "DecodeCheck.h"
 #include "platform/BmpCheck.h"
 #include "platform/PictureLoader.h"
 
@@ -16,8 +17,6 @@
 using namespace bmp;
 
 namespace {
-
-using Colours = std::function<QRgb(int x, int y)>;
 
 const Masks k555{0x7c00, 0x03e0, 0x001f, 0}, k565{0xf800, 0x07e0, 0x001f, 0},
     k888{0xff0000, 0xff00, 0xff, 0};
@@ -62,29 +61,6 @@ Colours PalettedColours(const Fields& f) {
         const int index = EdgeIndex(x, y, width, height, bits);
         return index < given ? PaletteColour(index) : kBlack;
     };
-}
-
-std::string Hex(QRgb value) {
-    return QString::number(value, 16).rightJustified(8, '0').toStdString();
-}
-
-::testing::AssertionResult Decodes(const QByteArray& file, QSize size, const Colours& expected) {
-    const LoadedPicture picture = LoadPictureData(file, QStringLiteral("edge.bmp"), size);
-    if (!picture.Ok())
-        return ::testing::AssertionFailure() << "refused: " << picture.reason.toStdString();
-    if (picture.image.size() != size)
-        return ::testing::AssertionFailure()
-               << "came back " << picture.image.width() << " x " << picture.image.height();
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            if (picture.image.pixel(x, y) != expected(x, y))
-                return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is " << Hex(picture.image.pixel(x, y))
-                       << ", not " << Hex(expected(x, y));
-    return ::testing::AssertionSuccess();
-}
-::testing::AssertionResult Decodes(const Fields& f, const Colours& expected) {
-    return Decodes(Build(f), QSize(f.width, std::abs(f.height)), expected);
 }
 
 // Refused, the reason naming the file and containing `why`.

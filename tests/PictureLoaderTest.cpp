@@ -1,5 +1,6 @@
 #include "platform/PictureLoader.h"
 #include "BmpCorpus.h"
+#include "DecodeCheck.h"
 #include "TestPictures.h"
 #include "platform/BmpWriter.h"
 
@@ -28,8 +29,6 @@ const Masks k555{0x7c00, 0x03e0, 0x001f, 0}, k565{0xf800, 0x07e0, 0x001f, 0},
     k1555{0x7c00, 0x03e0, 0x001f, 0x8000}, k888{0xff0000, 0xff00, 0xff, 0},
     k8888{0xff0000, 0xff00, 0xff, 0xff000000}, k101010{0x3ff00000, 0xffc00, 0x3ff, 0},
     k2101010{0x3ff00000, 0xffc00, 0x3ff, 0xc0000000};
-
-using Colours = std::function<QRgb(int x, int y)>;
 
 // Names its pixel within 5 bits a channel.
 QRgb Coordinate16(int x, int y) {
@@ -63,32 +62,6 @@ Colours Unpacked(const Masks& masks, const Colours& colour) {
 Fields WithHeader(Fields f, std::uint32_t headerSize) {
     f.headerSize = headerSize;
     return f;
-}
-std::string Hex(QRgb value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08x", value);
-    return text;
-}
-
-// Decoded at `size` with every pixel as `expected` says, else the first that is not.
-::testing::AssertionResult Decodes(const QByteArray& file, QSize size, const Colours& expected) {
-    const LoadedPicture picture = LoadPictureData(file, QStringLiteral("corpus.bmp"), size);
-    if (!picture.Ok())
-        return ::testing::AssertionFailure() << "refused: " << picture.reason.toStdString();
-    if (picture.image.size() != size || picture.image.format() != QImage::Format_RGB32)
-        return ::testing::AssertionFailure()
-               << "came back " << picture.image.width() << " x " << picture.image.height()
-               << " in format " << int(picture.image.format());
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            if (picture.image.pixel(x, y) != expected(x, y))
-                return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is " << Hex(picture.image.pixel(x, y))
-                       << ", not " << Hex(expected(x, y));
-    return ::testing::AssertionSuccess();
-}
-::testing::AssertionResult Decodes(const Fields& f, const Colours& expected) {
-    return Decodes(Build(f), QSize(f.width, std::abs(f.height)), expected);
 }
 
 // Refused with a reason that names the file and contains `why`.
