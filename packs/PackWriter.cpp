@@ -53,22 +53,15 @@ QString WritePack(const std::filesystem::path& pack, int category,
     if (QString why = CheckPackContents(category, pictures); !why.isEmpty())
         return why;
     const QByteArray bytes = EncodePack(category, pictures);
-    std::filesystem::path part = pack;
-    part += ".part";
-    std::error_code ignored;
+    const std::filesystem::path part = PartFile(pack);
     try {
         OutputFile out(part);
         out.Write(bytes.constData(), std::size_t(bytes.size()));
         out.Close();
     } catch (const FileError&) {
-        std::filesystem::remove(part, ignored);
+        DiscardFile(part);
         throw;
     }
-    std::error_code error;
-    std::filesystem::rename(part, pack, error);
-    if (error) {
-        std::filesystem::remove(part, ignored);
-        throw FileError(FileError::Operation::Write, pack, error.message());
-    }
+    ReplaceFile(part, pack);
     return {};
 }

@@ -46,17 +46,72 @@ FileError::FileError(Operation operation, std::filesystem::path file, std::strin
     : std::runtime_error(Describe(operation, file, reason)), operation_(operation),
       file_(std::move(file)), reason_(std::move(reason)) {}
 
-bool FileExists(const std::filesystem::path& file) {
-    std::FILE* handle = std::fopen(file.c_str(), "r");
-    if (!handle)
-        return false;
-    std::fclose(handle);
-    return true;
+namespace {
+
+enum class EntryKind { Missing, Replaceable, Other };
+
+// A regular file or a symbolic link is the game's to replace or delete.
+EntryKind KindOf(const std::filesystem::path& file, FileError::Operation operation) {
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return EntryKind::Missing;
+        throw FileError(operation, file, std::strerror(errno));
+    }
+    return S_ISREG(info.st_mode) || S_ISLNK(info.st_mode) ? EntryKind::Replaceable
+                                                          : EntryKind::Other;
 }
 
-void RemoveFile(const std::filesystem::path& file) {
-    if (std::remove(file.c_str()) != 0)
-        throw FileError(FileError::Operation::Remove, file, std::strerror(errno));
+// Raises FileError unless the open descriptor is a regular file; closes it then.
+void RequireRegularFile(int descriptor, const std::filesystem::path& file) {
+    struct stat info {};
+    const bool known = ::fstat(descriptor, &info) == 0;
+    if (known && S_ISREG(info.st_mode))
+        return;
+    const std::string reason = known ? kNotARegularFile : std::strerror(errno);
+    ::close(descriptor);
+    throw FileError(FileError::Operation::Open, file, reason);
+}
+
+} // namespace
+
+void RemoveWorkingFile(const std::filesystem::path& file) {
+    switch (KindOf(file, FileError::Operation::Remove)) {
+    case EntryKind::Missing:
+        return;
+    case EntryKind::Other:
+        throw FileError(FileError::Operation::Remove, file, kNotARegularFile);
+    case EntryKind::Replaceable:
+        if (::unlink(file.c_str()) != 0 && errno != ENOENT)
+            throw FileError(FileError::Operation::Remove, file, std::strerror(errno));
+    }
+}
+
+std::filesystem::path PartFile(const std::filesystem::path& file) {
+    std::filesystem::path part = file;
+    part += ".part";
+    return part;
+}
+
+void ReplaceFile(const std::filesystem::path& part, const std::filesystem::path& file) {
+    try {
+        if (KindOf(file, FileError::Operation::Write) == EntryKind::Other)
+            throw FileError(FileError::Operation::Write, file, kNotARegularFile);
+        // rename() replaces a link itself, never what it points to.
+        if (::rename(part.c_str(), file.c_str()) != 0)
+            throw FileError(FileError::Operation::Write, file, std::strerror(errno));
+    } catch (const FileError&) {
+        DiscardFile(part);
+        throw;
+    }
+}
+
+void DiscardFile(const std::filesystem::path& file) {
+    try {
+        if (KindOf(file, FileError::Operation::Remove) == EntryKind::Replaceable)
+            ::unlink(file.c_str());
+    } catch (const FileError&) {
+    }
 }
 
 std::vector<DirectoryEntry> ListDirectory(const std::filesystem::path& directory) {
@@ -108,6 +163,7 @@ std::size_t DirectoryHandle::ReadStart(const std::string& name, void* buffer,
     const int in = ::openat(descriptor_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         throw FileError(FileError::Operation::Open, path_ / name, std::strerror(errno));
+    RequireRegularFile(in, path_ / name);
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t total = 0;
     while (total < size) {
@@ -133,9 +189,11 @@ std::uint64_t TotalBytesRead() {
 }
 
 InputFile::InputFile(const std::filesystem::path& file) : path_(file) {
-    descriptor_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    descriptor_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor_ < 0)
         throw FileError(FileError::Operation::Open, file, std::strerror(errno));
+    RequireRegularFile(descriptor_, file);
 }
 
 InputFile::~InputFile() {
@@ -176,7 +234,12 @@ std::uint64_t InputFile::Size() const {
 }
 
 OutputFile::OutputFile(const std::filesystem::path& file) : path_(file) {
-    descriptor_ = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (KindOf(file, FileError::Operation::Create) == EntryKind::Other)
+        throw FileError(FileError::Operation::Create, file, kNotARegularFile);
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT)
+        throw FileError(FileError::Operation::Create, file, std::strerror(errno));
+    // Whatever appears under the name meanwhile is refused, not written into.
+    descriptor_ = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (descriptor_ < 0)
         throw FileError(FileError::Operation::Create, file, std::strerror(errno));
 }

@@ -25,11 +25,27 @@ class FileError : public std::runtime_error {
     std::string reason_;
 };
 
-// True when the file can be opened for reading.
-bool FileExists(const std::filesystem::path& file);
+// Why a name is refused when it stands for a pipe, a socket, a device or a
+// directory: such a file is never opened for reading or writing.
+inline constexpr const char* kNotARegularFile = "it is not a regular file";
 
-// Deletes the file; raises FileError when it cannot.
-void RemoveFile(const std::filesystem::path& file);
+// Deletes a working file if it is there. A symbolic link in its place is
+// deleted itself, never followed; anything else that is not a regular file is
+// left alone and raises FileError, as does a failed delete.
+void RemoveWorkingFile(const std::filesystem::path& file);
+
+// The name a file is written under until it is whole: "<file>.part".
+std::filesystem::path PartFile(const std::filesystem::path& file);
+
+// Puts the whole file `part` in the place of `file` in one step, so nobody
+// ever reads half of it. What stood there goes if it was a regular file or a
+// link; anything else stays and raises FileError. On any failure `part` is
+// deleted and FileError names `file`.
+void ReplaceFile(const std::filesystem::path& part, const std::filesystem::path& file);
+
+// Deletes the file or link if it is there, for clearing up after a failure;
+// never raises, and leaves anything else alone.
+void DiscardFile(const std::filesystem::path& file);
 
 // The names in a directory, without "." and "..", in no particular order;
 // nothing when it cannot be listed.
@@ -72,8 +88,9 @@ class DirectoryHandle {
 // measuring readers.
 std::uint64_t TotalBytesRead();
 
-// A file opened for reading, unbuffered: every byte asked for is a byte read
-// from the file, and nothing more.
+// A regular file opened for reading, unbuffered: every byte asked for is a
+// byte read from the file, and nothing more. Opening never waits, and a file
+// that is not a regular one (a pipe, a device) raises FileError.
 class InputFile {
   public:
     explicit InputFile(const std::filesystem::path& file); // raises FileError
@@ -95,7 +112,9 @@ class InputFile {
     std::uint64_t position_ = 0;
 };
 
-// A file created (or emptied) for writing.
+// A file created afresh for writing. A regular file or a link standing under
+// the name is deleted first, so nothing is ever written through a link or
+// into a file that was there; anything else there raises FileError.
 class OutputFile {
   public:
     explicit OutputFile(const std::filesystem::path& file); // raises FileError

@@ -78,8 +78,8 @@ TEST_F(PackCatalogueTest, ListsPackFilesCaseBlindThenByteOrder) {
 TEST_F(PackCatalogueTest, OrdersPunctuationAndHighBytesAsLoweredBytes) {
     // '_' lies between the capitals and the small letters, bytes past 0x7f
     // after all ASCII, and a name that is another's start comes first.
-    for (const char* name : {"AB.qdr", "A_.qdr", "\xc3\xa9.qdr", "z.qdr", "A.qdr", "a.QDR",
-                             ".qdr", "Ab.qdr"})
+    for (const char* name :
+         {"AB.qdr", "A_.qdr", "\xc3\xa9.qdr", "z.qdr", "A.qdr", "a.QDR", ".qdr", "Ab.qdr"})
         WriteBytes(Dir() / name, "X");
     EXPECT_EQ(ListPackFiles(Dir()), (std::vector<std::string>{"A.qdr", "a.QDR", "A_.qdr", "AB.qdr",
                                                               "Ab.qdr", "z.qdr", "\xc3\xa9.qdr"}));
@@ -95,9 +95,9 @@ TEST_F(PackCatalogueTest, FilesThatCannotBeReadAreReportedByPath) {
     EXPECT_EQ(catalogue.packCount[0], 1);
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0], (PackProblem{PackProblem::Kind::Refused,
-                                        QString::fromStdString("Could not read \"" +
+                                        QString::fromStdString("Could not open \"" +
                                                                (Dir() / "folder.qdr").string() +
-                                                               "\": Is a directory.")}));
+                                                               "\": it is not a regular file.")}));
     EXPECT_EQ(problems[1], (PackProblem{PackProblem::Kind::Refused,
                                         QString::fromStdString("Could not open \"" +
                                                                (Dir() / "gone.qdr").string() +
