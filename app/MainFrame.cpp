@@ -84,19 +84,8 @@ void CMainFrame::ResizeToBoard() {
     PaintBoard();
 }
 
-QString CMainFrame::LoadPuzzleBitmap(const QString& path, const QByteArray& bytes) {
-    const QSize size(kPictureWidth, kPictureHeight);
-    LoadedPicture picture = bytes.isEmpty()
-                                ? LoadPicture(services_.programDirectory.Resolve(path), size)
-                                : LoadPictureData(bytes, QFileInfo(path).fileName(), size);
-    state_.puzzleBitmap = std::move(picture.image);
-    return picture.reason;
-}
-
 void CMainFrame::RemoveWorkingPicture() {
-    const auto temp = services_.programDirectory.File("temp.bmp");
-    if (FileExists(temp))
-        RemoveFile(temp);
+    RemoveWorkingFile(services_.programDirectory.WorkingFile("temp.bmp"));
 }
 
 void CMainFrame::OnClose() {
@@ -171,9 +160,8 @@ void CMainFrame::OnOptions() {
         ResizeToBoard();
     }
     if (state_.tryThisPending) {
+        // The dialog has read temp.bmp into the puzzle picture already.
         state_.currentPicturePath = QStringLiteral("temp.bmp");
-        if (const QString reason = LoadPuzzleBitmap(state_.currentPicturePath); !reason.isEmpty())
-            services_.messages.Report(reason);
         JumbleBoard(state_);
         state_.tryThisPending = false;
         PaintBoard();

@@ -39,13 +39,9 @@ class CMainFrame : public QMainWindow {
     // completion message if one is due.
     void PaintBoard();
     void ResizeToBoard();
-    // Replaces the puzzle picture; a file that cannot be shown leaves none.
-    // Returns the reason in that case. A bare name is a file beside the
-    // program; `bytes`, when given, are that file's. Does not repaint.
-    QString LoadPuzzleBitmap(const QString& path, const QByteArray& bytes = {});
-
-    // Chooses a picture from the packs, extracts, loads and reports it.
-    void ChoosePicture();
+    // Chooses a picture from the packs, extracts, loads and reports it; false
+    // when the picture being played stays.
+    bool ChoosePicture();
     // Plays a picture file as Open does once the file is chosen; a file
     // that cannot be shown is reported and changes nothing. False then.
     bool OpenPicture(const QString& path);
@@ -76,7 +72,7 @@ class CMainFrame : public QMainWindow {
     void SetClientSize(QSize size);
     void UpdateGridCheck();
     void CloseSolutionWindow();
-    // Deletes temp.bmp beside the program if it is there; raises FileError.
+    // Deletes the working temp.bmp if it is there; raises FileError.
     void RemoveWorkingPicture();
 
     PuzzleState& state_;

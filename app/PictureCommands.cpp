@@ -28,12 +28,9 @@ QString DroppedFile(const QMimeData* data) {
 
 } // namespace
 
-void CMainFrame::ChoosePicture() {
-    ::ChoosePicture(state_, services_.catalogue,
-                    {services_.programDirectory, services_.messages, services_.draw,
-                     [this](const QString& path, const QByteArray& bytes) {
-                         return LoadPuzzleBitmap(path, bytes);
-                     }});
+bool CMainFrame::ChoosePicture() {
+    return ::ChoosePicture(state_, services_.catalogue,
+                           {services_.programDirectory, services_.messages, services_.draw});
 }
 
 void CMainFrame::OnNewPicture() {
@@ -41,11 +38,12 @@ void CMainFrame::OnNewPicture() {
         ShowNoPacksFound(services_.messages);
         return;
     }
+    // The new picture replaces temp.bmp only once it is whole: a New that
+    // fails leaves the game as it was.
+    if (!ChoosePicture())
+        return;
     state_.gridLinesPending = true;
     CloseSolutionWindow();
-    RemoveWorkingPicture();
-    state_.solutionPicturePath = QStringLiteral("temp.bmp");
-    ChoosePicture();
     JumbleBoard(state_);
     board_->PaintBoard();
     DropSelection(state_);
@@ -66,7 +64,8 @@ bool CMainFrame::OpenPicture(const QString& path) {
         return false;
     }
     // The working file itself is played, not deleted from under the player.
-    const QFileInfo chosen(path), working(services_.programDirectory.Resolve("temp.bmp"));
+    const QFileInfo chosen(path),
+        working(services_.programDirectory.Resolve(QStringLiteral("temp.bmp")));
     if (chosen.canonicalFilePath() != working.canonicalFilePath())
         RemoveWorkingPicture();
     state_.currentPicturePath = chosen.absoluteFilePath();

@@ -3,6 +3,7 @@
 #include "options/PackPictures.h"
 #include "options/PictureSelection.h"
 #include "packs/PackReports.h"
+#include "packs/TakePicture.h"
 #include "packs/Windows1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileLayer.h"
@@ -595,8 +596,9 @@ void COptionsDlg::OnSelChangeTitleList() {
         ShowPreview(QImage());
         return;
     }
-    std::optional<QImage> preview = TakePicture(*picture, directory_, directory_.File("prev.bmp"),
-                                                kPreviewSize, WhileWriting::OutputGone, messages_);
+    std::optional<QImage> preview = TakePicture(picture->pack, picture->index + 1, directory_,
+                                                directory_.WorkingFile("prev.bmp"), kPreviewSize,
+                                                WhileWriting::OutputGone, messages_);
     ShowPreview(preview ? std::move(*preview) : QImage());
 }
 
@@ -611,18 +613,16 @@ void COptionsDlg::OnTryThis() {
         ResolveSelectedPicture(catalogue_, *category_, *title_, SelectedTitle());
     if (!picture)
         return;
-    std::optional<QImage> puzzle =
-        TakePicture(*picture, directory_, directory_.File("temp.bmp"),
-                    {kPictureWidth, kPictureHeight}, WhileWriting::OutputKept, messages_);
+    std::optional<QImage> puzzle = TakePicture(
+        picture->pack, picture->index + 1, directory_, directory_.WorkingFile("temp.bmp"),
+        {kPictureWidth, kPictureHeight}, WhileWriting::OutputKept, messages_);
     if (!puzzle)
         return;
     state_.puzzleBitmap = std::move(*puzzle);
     state_.solutionPicturePath = QStringLiteral("temp.bmp");
     // The picture is in place by now: a preview that will not go is told,
     // not a reason to withhold it.
-    const std::filesystem::path preview = directory_.File("prev.bmp");
-    if (FileExists(preview))
-        RunCommand([&] { RemoveFile(preview); }, messages_);
+    RunCommand([&] { RemoveWorkingFile(directory_.WorkingFile("prev.bmp")); }, messages_);
     state_.tryThisPending = true;
     state_.gridLinesPending = true;
     OnOK();

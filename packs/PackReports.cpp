@@ -15,3 +15,26 @@ void ShowPackProblems(const PackProblems& problems, MessageBoxService& messages)
     for (const PackProblem& problem : problems)
         messages.Report(problem.message);
 }
+
+void ShowPackProblemsOf(const QString& pack, PackProblems problems, MessageBoxService& messages) {
+    for (PackProblem& problem : problems) {
+        if (problem.kind == PackProblem::Kind::BadMagic)
+            problem.message =
+                PackChangedSinceScan(pack, QStringLiteral("it is no longer a picture pack"));
+        else if (!problem.message.contains(pack))
+            problem.message = QStringLiteral("%1: %2").arg(pack, problem.message);
+    }
+    ShowPackProblems(problems, messages);
+}
+
+QString PackChangedSinceScan(const QString& pack, const QString& how) {
+    return QStringLiteral("%1 has changed since Quadrillo started: %2.").arg(pack, how);
+}
+
+QString DescribePackPicture(const QString& pack, int pictureNumber, const QString& title) {
+    return title.isEmpty() ? QStringLiteral("Picture %1 of %2").arg(pictureNumber).arg(pack)
+                           : QStringLiteral("\"%1\" (picture %2 of %3)")
+                                 .arg(title)
+                                 .arg(pictureNumber)
+                                 .arg(pack);
+}

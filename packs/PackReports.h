@@ -12,3 +12,14 @@ void ShowNoPacksFound(MessageBoxService& messages);
 
 // Shows what a pack reader met, one box each.
 void ShowPackProblems(const PackProblems& problems, MessageBoxService& messages);
+
+// The same for what a read of one pack met, each message naming the pack; a
+// pack that is no picture pack any more says so.
+void ShowPackProblemsOf(const QString& pack, PackProblems problems, MessageBoxService& messages);
+
+// What replaces a pack's name in a message once it has changed since the scan.
+QString PackChangedSinceScan(const QString& pack, const QString& how);
+
+// A picture of a pack as messages name it: "\"Sea\" (picture 2 of misc.qdr)",
+// or "Picture 2 of misc.qdr" when its title is not known.
+QString DescribePackPicture(const QString& pack, int pictureNumber, const QString& title);

@@ -27,9 +27,9 @@ class MainFrameFixture : public ::testing::Test {
         JumbleBoard(state, 11);
         state.puzzleBitmap = CoordinatePicture();
         frame = std::make_unique<CMainFrame>(
-            state, CMainFrame::Services{messages, ProgramDirectory(programDir.path().toStdString()),
-                                        [this] { ++quits; }, catalogue, [] { return 0u; }, chooser,
-                                        profile});
+            state, CMainFrame::Services{
+                       messages, ProgramDirectory(programDir.path().toStdString(), workingFolder),
+                       [this] { ++quits; }, catalogue, [] { return 0u; }, chooser, profile});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->activateWindow();
@@ -58,6 +58,8 @@ class MainFrameFixture : public ::testing::Test {
     ScriptedFileChooser chooser;
     MemoryProfileStore profile;
     QTemporaryDir programDir;
+    // Where the working files go; empty for beside the program.
+    std::filesystem::path workingFolder;
     int quits = 0;
     std::unique_ptr<CMainFrame> frame;
 };

@@ -177,19 +177,19 @@ TEST_F(MainFrameTest, ExitQuitsEvenWhenTempBmpCannotBeDeleted) {
     EXPECT_TRUE(messages.boxes[0].text.startsWith("Could not delete"));
 }
 
-TEST_F(MainFrameTest, LoadingAPictureStretchesItOrLeavesNone) {
+TEST_F(MainFrameTest, OpeningAPictureStretchesItOrKeepsTheOneBefore) {
     Open(5);
     QImage small(60, 40, QImage::Format_RGB32);
     small.fill(qRgb(10, 200, 30));
     const QString file = programDir.filePath("small.png");
     ASSERT_TRUE(small.save(file));
-    EXPECT_TRUE(frame->LoadPuzzleBitmap(file).isEmpty());
+    EXPECT_TRUE(frame->OpenPicture(file));
     ASSERT_EQ(state.puzzleBitmap.size(), QSize(600, 375));
     EXPECT_EQ(state.puzzleBitmap.pixel(599, 374), qRgb(10, 200, 30));
 
-    const QString reason = frame->LoadPuzzleBitmap(programDir.filePath("missing.bmp"));
-    EXPECT_TRUE(reason.contains("missing.bmp"));
-    EXPECT_TRUE(state.puzzleBitmap.isNull());
-    frame->PaintBoard();
-    EXPECT_EQ(ShownAt({2, 2}), ClientSurface::kWhite);
+    EXPECT_FALSE(frame->OpenPicture(programDir.filePath("missing.bmp")));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.boxes[0].text.contains("missing.bmp"));
+    EXPECT_EQ(state.puzzleBitmap.pixel(599, 374), qRgb(10, 200, 30));
+    EXPECT_EQ(state.currentPicturePath, file);
 }

@@ -6,6 +6,7 @@
 #include "packs/PackWriter.h"
 #include "platform/BmpWriter.h"
 #include "platform/DialogUnits.h"
+#include "platform/FileLayer.h"
 #include "platform/PictureLoader.h"
 #include "resources/CommandIds.h"
 #include "resources/OptionsDialog.h"
@@ -95,16 +96,21 @@ TEST_F(MenuCommandsTest, NewPlaysAPackPictureAndClosesTheSolutionWindow) {
     EXPECT_EQ(ShownAt({3, 3}), kRed);
 }
 
-TEST_F(MenuCommandsTest, NewStopsWhenTempBmpCannotBeDeleted) {
+TEST_F(MenuCommandsTest, NewStopsWhenTempBmpCannotBeReplaced) {
     Open(5);
     ASSERT_NO_FATAL_FAILURE(InstallPack());
-    // A non-empty directory opens for reading but cannot be removed, even by root.
+    // A directory in its place is no file of the game's, even to root.
     std::filesystem::create_directory(TempBmp());
     WriteBytes(TempBmp() / "keep", "x");
+    const Board board = state.board;
     frame->Action(ID_FILE_NEW_PICTURE)->trigger();
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("Could not delete"));
+    EXPECT_EQ(messages.boxes[0].text.toStdString(),
+              "Could not write \"" + TempBmp().string() + "\": it is not a regular file.");
     EXPECT_EQ(state.puzzleBitmap, CoordinatePicture());
+    EXPECT_EQ(state.board.cells, board.cells);
+    EXPECT_EQ(ReadBytes(TempBmp() / "keep"), "x");
+    EXPECT_FALSE(std::filesystem::exists(PartFile(TempBmp())));
 }
 
 TEST_F(MenuCommandsTest, OpenCancelledChangesNothing) {

@@ -1,5 +1,5 @@
-// Listing titles and taking pictures out of packs for the Options dialog:
-// every pack that fails is named once, and nothing half-written is kept.
+// Listing titles of packs for the Options dialog: every pack that fails is
+// named once, and the others are still listed.
 #include "options/PackPictures.h"
 #include "PackFiles.h"
 #include "RecordingMessageBox.h"
@@ -71,7 +71,8 @@ TEST_F(PackPicturesTest, EachBrokenPackIsNamedOnceAndTheOthersStillListed) {
     EXPECT_TRUE(messages.boxes[0].text.contains("gone.qdr"));
     EXPECT_EQ(messages.boxes[1].text,
               "cut.qdr is cut short: only 2 of its 5 pictures can be read.");
-    EXPECT_EQ(messages.boxes[2].text, "other.qdr");
+    EXPECT_EQ(messages.boxes[2].text,
+              "other.qdr has changed since Quadrillo started: it is no longer a picture pack.");
     EXPECT_EQ(messages.boxes[3].text, "grown.qdr has changed since Quadrillo started: it holds 3 "
                                       "pictures, not 2. Start Quadrillo again to play them.");
     EXPECT_TRUE(messages.boxes[4].text.startsWith("refused.qdr is not a picture pack"));
@@ -82,69 +83,4 @@ TEST_F(PackPicturesTest, EachBrokenPackIsNamedOnceAndTheOthersStillListed) {
     messages.boxes.clear();
     EXPECT_EQ(List({good}, true).size(), 2);
     EXPECT_TRUE(messages.boxes.empty());
-}
-
-TEST_F(PackPicturesTest, TakesAWholePictureAndReplacesTheOutput) {
-    Pack("p.qdr", {"Red", "Green", "Blue"});
-    const auto out = program.File("temp.bmp");
-    for (const WhileWriting writing : {WhileWriting::OutputKept, WhileWriting::OutputGone}) {
-        WriteBytes(out, "old picture");
-        const std::optional<QImage> image =
-            TakePicture({"p.qdr", 2}, program, out, {3, 2}, writing, messages);
-        ASSERT_TRUE(image);
-        EXPECT_EQ(image->size(), QSize(3, 2));
-        EXPECT_EQ(image->pixel(1, 1), qRgb(20, 20, 30));
-        EXPECT_EQ(ReadBytes(out), Bitmap(qRgb(20, 20, 30)));
-        EXPECT_FALSE(std::filesystem::exists(program.File("temp.bmp.part")));
-    }
-    EXPECT_TRUE(messages.boxes.empty());
-}
-
-TEST_F(PackPicturesTest, APictureNotWholeOrNotShowableIsToldAndLeavesNothingOfItsOwn) {
-    const QByteArray bitmap = Bitmap(qRgb(1, 2, 3));
-    WriteBytes(program.File("short.qdr"),
-               QByteArray("X\x02\x01", 3) +
-                   RawRecord("S", std::uint32_t(bitmap.size()), bitmap.left(bitmap.size() - 1)));
-    EXPECT_EQ(WritePack(program.File("junk.qdr"), Misc, {{"Junk", "no bitmap here"}}), QString());
-    Pack("one.qdr", {"Only"});
-    const auto out = program.File("temp.bmp");
-
-    struct Case {
-        SelectedPicture picture;
-        QString told; // how the one box begins
-    };
-    for (const Case& c : std::vector<Case>{
-             {{"short.qdr", 0}, "short.qdr: Read Out the File"},
-             {{"junk.qdr", 0}, "\"Junk\" (picture 1 of junk.qdr) cannot be shown."},
-             {{"missing.qdr", 0}, "Could not open"},
-             {{"one.qdr", 1}, "one.qdr is not a picture pack"}, // past its one picture
-         }) {
-        for (const WhileWriting writing : {WhileWriting::OutputKept, WhileWriting::OutputGone}) {
-            const bool kept = writing == WhileWriting::OutputKept;
-            WriteBytes(out, "old picture");
-            messages.boxes.clear();
-            EXPECT_FALSE(TakePicture(c.picture, program, out, {3, 2}, writing, messages));
-            ASSERT_EQ(messages.boxes.size(), 1u) << c.picture.pack << kept;
-            EXPECT_TRUE(messages.boxes[0].text.startsWith(c.told))
-                << messages.boxes[0].text.toStdString();
-            EXPECT_EQ(std::filesystem::exists(out), kept) << c.picture.pack;
-            if (kept) {
-                EXPECT_EQ(ReadBytes(out), "old picture") << c.picture.pack;
-            }
-            EXPECT_FALSE(std::filesystem::exists(program.File("temp.bmp.part"))) << c.picture.pack;
-        }
-    }
-
-    // An output that cannot be replaced is told, and stays.
-    const auto blocked = program.File("blocked.bmp");
-    std::filesystem::create_directory(blocked);
-    WriteBytes(blocked / "keep", "x");
-    for (const WhileWriting writing : {WhileWriting::OutputKept, WhileWriting::OutputGone}) {
-        messages.boxes.clear();
-        EXPECT_FALSE(TakePicture({"one.qdr", 0}, program, blocked, {3, 2}, writing, messages));
-        ASSERT_EQ(messages.boxes.size(), 1u);
-        EXPECT_TRUE(messages.boxes[0].text.contains("blocked.bmp"));
-        EXPECT_EQ(ReadBytes(blocked / "keep"), "x");
-        EXPECT_FALSE(std::filesystem::exists(program.File("blocked.bmp.part")));
-    }
 }

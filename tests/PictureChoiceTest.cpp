@@ -2,8 +2,10 @@
 #include "PackFiles.h"
 #include "RecordingMessageBox.h"
 #include "app/ChoosePicture.h"
+#include "packs/PackFormat.h"
 #include "packs/PackReports.h"
 #include "packs/PackWriter.h"
+#include "platform/BmpWriter.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramDirectory.h"
 #include "puzzle/PuzzleState.h"
@@ -99,10 +101,14 @@ TEST(PictureChoice, OnePackModeAndItsFallbacks) {
     EXPECT_EQ(Pick(withEmpty, 2, 1, 0, {1}, 1), (ChosenPicture{"pack2.qdr", 1}));
 }
 
-TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
+TEST(PictureChoice, TakesTheChoiceIntoTheWorkingFileAndPlaysIt) {
     QTemporaryDir dir;
     const ProgramDirectory program(dir.path().toStdString());
-    ASSERT_EQ(WritePack(program.File("misc.qdr"), 1, {{"one", "BM-one"}, {"two", "BM-two"}}),
+    QImage red(6, 4, QImage::Format_RGB32), blue(6, 4, QImage::Format_RGB32);
+    red.fill(qRgb(200, 0, 0));
+    blue.fill(qRgb(0, 0, 200));
+    ASSERT_EQ(WritePack(program.File("misc.qdr"), 1,
+                        {{"one", EncodeBmp24(red)}, {"two", EncodeBmp24(blue)}}),
               QString());
     PackCatalogue catalogue;
     ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
@@ -111,85 +117,68 @@ TEST(PictureChoice, ExtractsTheChoiceBesideTheProgramAndLoadsIt) {
     state.category = 1;
     state.title = 1;
     RecordingMessageBox messages;
-    std::vector<QString> loaded;
-    std::vector<QByteArray> handed;
     std::uint32_t next = 1;
-    const PictureChoiceServices services{program, messages, [&] { return next; },
-                                         [&](const QString& path, const QByteArray& bytes) {
-                                             loaded.push_back(path);
-                                             handed.push_back(bytes);
-                                             return QString();
-                                         }};
-    ChoosePicture(state, catalogue, services);
-    EXPECT_EQ(ReadBytes(program.File("temp.bmp")), "BM-two");
+    const PictureChoiceServices services{program, messages, [&] { return next; }};
+    EXPECT_TRUE(ChoosePicture(state, catalogue, services));
+    EXPECT_EQ(ReadBytes(program.File("temp.bmp")), EncodeBmp24(blue));
     EXPECT_EQ(state.currentPicturePath, "temp.bmp");
-    EXPECT_EQ(loaded, std::vector<QString>{"temp.bmp"});
-    // The bytes just written come along, so the file need not be read back.
-    EXPECT_EQ(handed, std::vector<QByteArray>{"BM-two"});
+    EXPECT_EQ(state.solutionPicturePath, "temp.bmp");
+    ASSERT_EQ(state.puzzleBitmap.size(), QSize(kPictureWidth, kPictureHeight));
+    EXPECT_EQ(state.puzzleBitmap.pixel(kPictureWidth - 1, kPictureHeight - 1), qRgb(0, 0, 200));
     EXPECT_TRUE(messages.boxes.empty());
 
-    // A picture that cannot be shown is reported once, naming pack and picture.
-    const PictureChoiceServices failing{
-        program, messages, [&] { return next; },
-        [](const QString&, const QByteArray&) { return QString("no picture."); }};
-    ChoosePicture(state, catalogue, failing);
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text,
-              "\"two\" (picture 2 of misc.qdr) cannot be shown. no picture.");
-
     // No pictures in the category: the box, and nothing else changes.
-    messages.boxes.clear();
-    loaded.clear();
     state.category = 3;
     state.currentPicturePath = "before";
-    ChoosePicture(state, catalogue, services);
+    EXPECT_FALSE(ChoosePicture(state, catalogue, services));
     EXPECT_EQ(messages.boxes,
               (std::vector<RecordingMessageBox::Box>{
                   {QStringLiteral("If you'd like some go to ") + PackDownloadAddress(),
                    "No picture packs found"}}));
     EXPECT_EQ(state.currentPicturePath, "before");
-    EXPECT_TRUE(loaded.empty());
+    EXPECT_EQ(state.puzzleBitmap.pixel(0, 0), qRgb(0, 0, 200));
 }
 
-TEST(PictureChoice, AFailedLoadIsExplainedAfterWhateverExtractionSaid) {
+TEST(PictureChoice, APictureThatCannotBeTakenIsToldOnceAndTheGameKeepsItsPicture) {
     QTemporaryDir dir;
     const ProgramDirectory program(dir.path().toStdString());
     PackCatalogue catalogue;
-    // Bad magic: the pack's name, then the explanation with the title.
+    // Replaced by a file that is no pack since the scan.
     WriteBytes(program.File("odd.qdr"), "Y\x01\x01" + RawRecord("Sea", 4, "BMxx"));
     // A title length of 0x80 in a sound pack header: refused before the title.
     WriteBytes(program.File("refused.qdr"), "X\x03\x01" + QByteArray(1, char(0x80)));
+    // A sound record whose bytes are no picture.
+    WriteBytes(program.File("junk.qdr"), "X\x04\x01" + RawRecord("Junk", 4, "BMxx"));
     catalogue.packs[1].push_back({"odd.qdr", 1});
     catalogue.packs[3].push_back({"refused.qdr", 1});
-    catalogue.packCount = {0, 1, 0, 1, 0};
-    catalogue.pictureTotal = {0, 1, 0, 1, 0};
+    catalogue.packs[4].push_back({"junk.qdr", 1});
+    catalogue.packCount = {0, 1, 0, 1, 1};
+    catalogue.pictureTotal = {0, 1, 0, 1, 1};
+    WriteBytes(program.File("temp.bmp"), "the picture being played");
 
-    PuzzleState state;
-    RecordingMessageBox messages;
-    int handedBytes = 0;
-    const PictureChoiceServices services{
-        program, messages, [] { return 0u; },
-        [&](const QString& path, const QByteArray& bytes) {
-            // After trouble, the file is loaded as it stands.
-            handedBytes += int(bytes.size());
-            return LoadPicture(QString::fromStdString(program.File(path.toStdString()).string()),
-                               {kPictureWidth, kPictureHeight})
-                .reason;
-        }};
-    state.category = 1;
-    ChoosePicture(state, catalogue, services);
-    ASSERT_EQ(messages.boxes.size(), 2u);
-    EXPECT_EQ(messages.boxes[0], (RecordingMessageBox::Box{"odd.qdr", "Quadrillo"}));
-    EXPECT_TRUE(
-        messages.boxes[1].text.startsWith("\"Sea\" (picture 1 of odd.qdr) cannot be shown."))
-        << messages.boxes[1].text.toStdString();
-
-    messages.boxes.clear();
-    state.category = 3;
-    ChoosePicture(state, catalogue, services);
-    ASSERT_EQ(messages.boxes.size(), 2u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("refused.qdr is not a picture pack"));
-    EXPECT_TRUE(messages.boxes[1].text.startsWith("Picture 1 of refused.qdr cannot be shown."))
-        << messages.boxes[1].text.toStdString();
-    EXPECT_EQ(handedBytes, 0);
+    struct Case {
+        int category;
+        QString told;
+    };
+    for (const Case& c : std::vector<Case>{
+             {1, "odd.qdr has changed since Quadrillo started: it is no longer a picture pack."},
+             {3, "refused.qdr is not a picture pack"},
+             {4, "\"Junk\" (picture 1 of junk.qdr) cannot be shown."},
+         }) {
+        PuzzleState state;
+        state.category = c.category;
+        state.currentPicturePath = "/pictures/played.png";
+        state.solutionPicturePath = state.currentPicturePath;
+        state.puzzleBitmap = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+        state.puzzleBitmap.fill(qRgb(1, 2, 3));
+        RecordingMessageBox messages;
+        EXPECT_FALSE(ChoosePicture(state, catalogue, {program, messages, [] { return 0u; }}));
+        ASSERT_EQ(messages.boxes.size(), 1u) << c.category;
+        EXPECT_TRUE(messages.boxes[0].text.startsWith(c.told))
+            << messages.boxes[0].text.toStdString();
+        EXPECT_EQ(state.currentPicturePath, "/pictures/played.png");
+        EXPECT_EQ(state.solutionPicturePath, "/pictures/played.png");
+        EXPECT_EQ(state.puzzleBitmap.pixel(5, 5), qRgb(1, 2, 3));
+        EXPECT_EQ(ReadBytes(program.File("temp.bmp")), "the picture being played");
+    }
 }
