@@ -1,6 +1,7 @@
 #include "platform/PictureLoader.h"
 
 #include "platform/BmpCheck.h"
+#include "platform/FileLayer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -53,12 +54,21 @@ QString ReaderReason(const QImageReader& reader) {
 
 LoadedPicture LoadPicture(const QString& file, QSize size) {
     const QString name = QFileInfo(file).fileName();
-    QFile device(file);
-    if (!QFileInfo(file).isFile() || !device.open(QIODevice::ReadOnly))
-        return Refuse(name, QStringLiteral("the file cannot be opened"));
-    if (device.size() > kLargestFile)
-        return Refuse(name, QStringLiteral("the file is too large"));
-    return LoadPictureData(device.readAll(), name, size);
+    QByteArray data;
+    try {
+        // Never waits on a pipe or reads a device put in a picture's place.
+        InputFile in(QFile::encodeName(file).toStdString());
+        const std::uint64_t length = in.Size();
+        if (length > std::uint64_t(kLargestFile))
+            return Refuse(name, QStringLiteral("the file is too large"));
+        data.resize(qsizetype(length));
+        data.resize(qsizetype(in.Read(data.data(), std::size_t(length))));
+    } catch (const FileError& error) {
+        return Refuse(name, error.Reason() == kNotARegularFile
+                                ? QStringLiteral("it is not a regular file")
+                                : QStringLiteral("the file cannot be opened"));
+    }
+    return LoadPictureData(data, name, size);
 }
 
 LoadedPicture LoadPictureData(const QByteArray& data, const QString& name, QSize size) {

@@ -10,12 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <future>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace bmp;
 
@@ -666,14 +672,31 @@ TEST(PictureLoaderFormats, FilesOnDiskAndFilesThatAreNoPictures) {
     EXPECT_FALSE(broken.Ok());
     EXPECT_TRUE(broken.reason.contains(QLatin1String("short.bmp"))) << broken.reason.toStdString();
 
-    for (const QString& missing : {dir.filePath(QStringLiteral("missing.bmp")), dir.path()}) {
-        const LoadedPicture none = LoadPicture(missing, kPictureSize);
-        EXPECT_FALSE(none.Ok());
-        EXPECT_TRUE(none.image.isNull());
-        const QString name = QFileInfo(missing).fileName();
-        EXPECT_TRUE(none.reason.contains(name)) << none.reason.toStdString();
-        EXPECT_TRUE(none.reason.contains(QLatin1String("cannot be opened")))
-            << none.reason.toStdString();
+    const LoadedPicture none =
+        LoadPicture(dir.filePath(QStringLiteral("missing.bmp")), kPictureSize);
+    EXPECT_TRUE(none.image.isNull());
+    EXPECT_EQ(none.reason,
+              "missing.bmp is not a picture Quadrillo can show: the file cannot be opened.");
+
+    // Nothing but a regular file is read, and nothing waits: a pipe would
+    // wait for a writer, a device would never end.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString device = dir.filePath(QStringLiteral("zero.bmp"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+    for (const QString& odd : {pipe, device, dir.path()}) {
+        auto loading =
+            std::async(std::launch::async, [&] { return LoadPicture(odd, kPictureSize); });
+        const bool finished =
+            loading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        if (!finished)
+            ::close(::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        ASSERT_TRUE(finished) << odd.toStdString();
+        const LoadedPicture refused = loading.get();
+        EXPECT_TRUE(refused.image.isNull());
+        EXPECT_EQ(refused.reason,
+                  QFileInfo(odd).fileName() +
+                      " is not a picture Quadrillo can show: it is not a regular file.");
     }
 }
 
