@@ -563,6 +563,7 @@ void COptionsDlg::OnOK() {
         if (Radio(i)->isChecked())
             *dimension_ = kMinDimension + i;
     SaveSettings(state_, profile_);
+    ReportSettingsFault(profile_, messages_);
     QDialog::accept();
 }
 

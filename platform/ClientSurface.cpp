@@ -80,9 +80,8 @@ void ClientSurface::CopyRects(const QImage& picture, std::span<RectCopy> copies)
     // Copies side by side on the same rows go a scanline at a time across all
     // of them, so the surface is written in order rather than in columns.
     for (auto band = copies.begin(); band != clipped;) {
-        const auto end = std::find_if(band, clipped, [&](const RectCopy& c) {
-            return c.dy != band->dy || c.h != band->h;
-        });
+        const auto end = std::find_if(
+            band, clipped, [&](const RectCopy& c) { return c.dy != band->dy || c.h != band->h; });
         for (int row = 0; row < band->h; ++row) {
             QRgb* const line = out + (band->dy + row) * outStride;
             for (auto c = band; c != end; ++c)

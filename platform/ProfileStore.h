@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/FileLayer.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The per-user store of integer settings, by section and entry.
 class ProfileStore {
@@ -14,4 +17,7 @@ class ProfileStore {
                                        std::int32_t fallback) = 0;
     virtual void WriteProfileInt(const QString& section, const QString& entry,
                                  std::int32_t value) = 0;
+    // A fault the store met reading or writing, handed out once so that it
+    // is reported once; the store goes on working in memory meanwhile.
+    virtual std::optional<FileError> TakeFault() { return std::nullopt; }
 };

@@ -1,5 +1,6 @@
 #include "puzzle/Settings.h"
 
+#include "platform/MessageBoxService.h"
 #include "platform/ProfileStore.h"
 #include "puzzle/PuzzleState.h"
 
@@ -54,4 +55,15 @@ void LoadSettings(PuzzleState& state, ProfileStore& store) {
 void SaveSettings(const PuzzleState& state, ProfileStore& store) {
     for (const Setting& setting : kSettings)
         store.WriteProfileInt(kSection, setting.name, state.*setting.field);
+}
+
+void ReportSettingsFault(ProfileStore& store, MessageBoxService& messages) {
+    const std::optional<FileError> fault = store.TakeFault();
+    if (!fault)
+        return;
+    const QString consequence =
+        fault->What() == FileError::Operation::Read
+            ? QStringLiteral("Quadrillo uses its default settings and leaves that file as it is.")
+            : QStringLiteral("Changed settings last until Quadrillo ends.");
+    messages.Report(QString::fromStdString(fault->what()) + ' ' + consequence);
 }

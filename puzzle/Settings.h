@@ -1,5 +1,6 @@
 #pragma once
 
+class MessageBoxService;
 class ProfileStore;
 struct PuzzleState;
 
@@ -10,3 +11,7 @@ void LoadSettings(PuzzleState& state, ProfileStore& store);
 
 // Writes all four values, changed or not.
 void SaveSettings(const PuzzleState& state, ProfileStore& store);
+
+// Tells the player of a fault the store met since it was last asked, naming
+// the file and what the game does about it.
+void ReportSettingsFault(ProfileStore& store, MessageBoxService& messages);

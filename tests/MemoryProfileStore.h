@@ -17,6 +17,13 @@ class MemoryProfileStore : public ProfileStore {
         ++writes;
     }
 
+    std::optional<FileError> TakeFault() override {
+        std::optional<FileError> taken = std::move(fault);
+        fault.reset();
+        return taken;
+    }
+
     QHash<QString, std::int32_t> values;
     int writes = 0;
+    std::optional<FileError> fault; // handed out once, as a real store does
 };

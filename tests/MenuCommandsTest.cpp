@@ -361,6 +361,24 @@ TEST_F(MenuCommandsTest, OptionsWithANewGridSizeResizesAndJumbles) {
     EXPECT_TRUE(frame->Board().accessibleDescription().contains("7 x 7"));
 }
 
+TEST_F(MenuCommandsTest, OptionsTellsOnceThatSettingsCannotBeSavedAndAppliesThem) {
+    Open(5);
+    WithOptionsDialog([this](COptionsDlg& dialog) {
+        ClickControl(dialog, IDC_GRID6);
+        profile.fault.emplace(FileError::Operation::Write, "/config/quadrillo.conf",
+                              "it cannot be written");
+        ClickControl(dialog, IDOK);
+    });
+    frame->Action(ID_VIEW_OPTIONS)->trigger();
+    // After the box that says there are no packs, as every Options without them.
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].caption, "No picture packs found");
+    EXPECT_EQ(messages.boxes[1].text, "Could not write \"/config/quadrillo.conf\": it cannot be "
+                                      "written. Changed settings last until Quadrillo ends.");
+    EXPECT_EQ(state.dimension, 6);
+    EXPECT_EQ(frame->Board().size(), QSize(601, 373));
+}
+
 TEST_F(MenuCommandsTest, OptionsUnchangedOnlyDropsTheSelection) {
     Open(5);
     const Board board = state.board;

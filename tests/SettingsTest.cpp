@@ -1,12 +1,22 @@
 #include "puzzle/Settings.h"
+#include "RecordingMessageBox.h"
 #include "platform/QSettingsProfileStore.h"
 #include "puzzle/PuzzleState.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,4 +98,90 @@ TEST_F(SettingsTest, SaveWritesAllFourValues) {
         SaveSettings(state, store);
     }
     ExpectSettings(Load(), 8, 4, 1, 0);
+}
+
+TEST_F(SettingsTest, AFileThatHoldsNoSettingsIsToldOnceAndLeftAsItIs) {
+    QByteArray binary(300, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char((i * 37 + 11) % 256);
+    for (const QByteArray& garbage :
+         {binary, QByteArray("hello world\n[[[\n=\nDimension\n"), QByteArray("[Settings\n")}) {
+        WriteFile(garbage);
+        PuzzleState state;
+        QSettingsProfileStore store("Quadrillo", "quadrillo");
+        LoadSettings(state, store);
+        ExpectSettings(state, 5, 2, 0, 1);
+        state.dimension = 9;
+        SaveSettings(state, store);
+        EXPECT_EQ(ReadFile(), garbage);
+        // Within the run the values written are kept.
+        EXPECT_EQ(store.GetProfileInt("Settings", "Dimension", 0), 9);
+
+        RecordingMessageBox messages;
+        ReportSettingsFault(store, messages);
+        ReportSettingsFault(store, messages);
+        ASSERT_EQ(messages.boxes.size(), 1u);
+        EXPECT_EQ(messages.boxes[0].text,
+                  "Could not read \"" + File() +
+                      "\": it does not hold settings Quadrillo can read. Quadrillo uses its "
+                      "default settings and leaves that file as it is.");
+    }
+    // A sound file with a stray line is still read, not refused.
+    WriteFile("[Settings]\nDimension=7\nCategory=1\nTitle=0\nRandom=0\n");
+    QSettingsProfileStore store("Quadrillo", "quadrillo");
+    EXPECT_FALSE(store.TakeFault());
+    EXPECT_EQ(store.GetProfileInt("Settings", "Dimension", 0), 7);
+}
+
+TEST_F(SettingsTest, APipeOrAFolderInThePlaceOfTheFileIsNeverRead) {
+    QDir(config.path()).mkpath("Quadrillo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(File()).constData(), 0600), 0);
+    auto loading = std::async(std::launch::async, [] {
+        PuzzleState state;
+        QSettingsProfileStore store("Quadrillo", "quadrillo");
+        LoadSettings(state, store);
+        SaveSettings(state, store);
+        const std::optional<FileError> fault = store.TakeFault();
+        return std::make_pair(state.dimension, fault ? fault->Reason() : std::string());
+    });
+    const bool finished = loading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!finished)
+        ::close(::open(QFile::encodeName(File()).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(loading.get(), std::make_pair(5, std::string(kNotARegularFile)));
+
+    QFile::remove(File());
+    QDir(config.path()).mkpath("Quadrillo/quadrillo.conf");
+    PuzzleState state;
+    QSettingsProfileStore store("Quadrillo", "quadrillo");
+    LoadSettings(state, store);
+    ExpectSettings(state, 5, 2, 0, 1);
+    const std::optional<FileError> fault = store.TakeFault();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->What(), FileError::Operation::Read);
+    EXPECT_EQ(fault->Reason(), kNotARegularFile);
+    EXPECT_TRUE(QFileInfo(File()).isDir());
+}
+
+TEST_F(SettingsTest, AFileThatCannotBeWrittenIsToldOnceAndTheValuesLastTheRun) {
+    // A file where the settings folder should be: nothing can be written.
+    QFile blocker(config.filePath("Quadrillo"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettingsProfileStore store("Quadrillo", "quadrillo");
+    PuzzleState state;
+    LoadSettings(state, store); // a first run writes the defaults
+    ExpectSettings(state, 5, 2, 0, 1);
+    state.dimension = 6;
+    SaveSettings(state, store);
+    EXPECT_EQ(store.GetProfileInt("Settings", "Dimension", 0), 6);
+
+    RecordingMessageBox messages;
+    ReportSettingsFault(store, messages);
+    SaveSettings(state, store);
+    ReportSettingsFault(store, messages);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Could not write \"" + File() +
+                                          "\": it cannot be written. Changed settings last "
+                                          "until Quadrillo ends.");
 }
