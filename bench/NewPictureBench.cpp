@@ -1,7 +1,6 @@
 // New at the finest grid on the real main window (extract, load, jumble,
 // repaint) against the least any new picture costs: reading the picture's
-// bytes out of its pack and decoding them. Then resident memory after many
-// New and Open commands against after a few: nothing may pile up.
+// bytes out of its pack and decoding them.
 #include "app/MainFrame.h"
 #include "bench/Floors.h"
 #include "packs/PackCatalogue.h"
@@ -20,11 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <string>
-
-#include <unistd.h>
 
 namespace {
 
@@ -35,10 +30,9 @@ class CountingMessageBox : public MessageBoxService {
     int shown = 0;
 };
 
-class AnsweringChooser : public FileChooser {
+class NoChooser : public FileChooser {
   public:
-    QString ChooseFileToOpen(QWidget*) override { return answer; }
-    QString answer;
+    QString ChooseFileToOpen(QWidget*) override { return {}; }
 };
 
 class NoProfile : public ProfileStore {
@@ -57,14 +51,14 @@ QImage Gradient(int seed) {
     return image;
 }
 
-// A game at 10 x 10 with one pack of one picture, and a PNG to open.
+// A game at 10 x 10 with one pack of one picture.
 struct Game {
     QTemporaryDir dir;
     std::filesystem::path program = dir.path().toStdString();
     PuzzleState state;
     PackCatalogue catalogue;
     CountingMessageBox messages;
-    AnsweringChooser chooser;
+    NoChooser chooser;
     NoProfile profile;
     std::unique_ptr<CMainFrame> frame;
     std::uint64_t dataOffset = 0;
@@ -81,8 +75,6 @@ struct Game {
         }
         dataOffset = listing.records[0].dataOffset;
         dataLength = listing.records[0].dataLength;
-        chooser.answer = dir.filePath(QStringLiteral("photo.png"));
-        Gradient(2).save(chooser.answer);
 
         state.dimension = 10;
         state.category = Misc;
@@ -123,39 +115,5 @@ void BM_ReadAndDecodeFloor(benchmark::State& run) {
 }
 BENCHMARK(BM_ReadAndDecodeFloor)->Unit(benchmark::kMicrosecond);
 const RegisterFloorGoal newGoal("BM_NewPictureFinestGrid", "BM_ReadAndDecodeFloor", 1.3);
-
-std::int64_t ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    std::int64_t size = 0, resident = 0;
-    statm >> size >> resident;
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
-
-// One run: resident memory after 10 of each command, then after 1,000.
-void BM_MemoryAfterManyNewAndOpen(benchmark::State& run) {
-    Game& game = TheGame();
-    const auto both = [&](int times) {
-        for (int k = 0; k < times; ++k) {
-            game.frame->OnNewPicture();
-            game.frame->OnOpen();
-        }
-    };
-    for (auto _ : run) {
-        both(10);
-        const std::int64_t afterTen = ResidentBytes();
-        both(990);
-        const std::int64_t afterThousand = ResidentBytes();
-        run.counters["rss_after_10_MiB"] = double(afterTen) / (1 << 20);
-        run.counters["rss_after_1000_MiB"] = double(afterThousand) / (1 << 20);
-        run.counters["growth_KiB"] = double(afterThousand - afterTen) / 1024;
-        std::printf("resident memory: %.2f MiB after 10 New and Open, %.2f MiB after 1,000 "
-                    "(goal: within 1 MiB) %s\n",
-                    double(afterTen) / (1 << 20), double(afterThousand) / (1 << 20),
-                    afterThousand - afterTen <= (1 << 20) ? "met" : "MISSED");
-    }
-    if (game.messages.shown != 0)
-        run.SkipWithError("a command showed a box");
-}
-BENCHMARK(BM_MemoryAfterManyNewAndOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
