@@ -562,3 +562,27 @@ TEST_F(OptionsDlgTest, ScreenReadersReadEveryControlByItsCaption) {
         }
     }
 }
+
+TEST_F(ThreeMoviePacks, APreviewFileThatIsNoFileIsToldAndLeftAndTryThisStillPlays) {
+    // A folder where prev.bmp goes can be neither written nor deleted.
+    const auto prev = program.File("prev.bmp");
+    std::filesystem::create_directory(prev);
+    WriteBytes(prev / "keep", "x");
+    state.category = Movies;
+    Open();
+    ClickTitle(1);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text.toStdString(),
+              "Could not create \"" + prev.string() + "\": it is not a regular file.");
+    EXPECT_TRUE(state.previewBitmap.isNull());
+
+    // Try this plays the picture, then tells that prev.bmp could not go.
+    Click(IDC_TRY_THIS);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(state.tryThisPending);
+    EXPECT_EQ(state.puzzleBitmap.pixel(300, 200), Colour(2));
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].text.toStdString(),
+              "Could not delete \"" + prev.string() + "\": it is not a regular file.");
+    EXPECT_EQ(ReadBytes(prev / "keep"), "x");
+}
