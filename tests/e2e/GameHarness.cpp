@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 #include <cstring>
 #include <iostream>
@@ -209,37 +208,60 @@ void GameTest::StartGame(const QProcessEnvironment& environment, const QStringLi
 }
 
 std::string GameTest::GameOutput() {
+    // No event loop runs here: what the game printed waits in the pipe
+    // until read.
+    while (game_.state() != QProcess::NotRunning && game_.waitForReadyRead(0)) {
+    }
     gameOutput_ += game_.readAll();
     return Text(gameOutput_);
 }
 
+bool GameTest::GameEnded(int waitMs) {
+    // QProcess learns of the end from its notifier, which needs an event
+    // loop, or when asked to wait.
+    return game_.state() == QProcess::NotRunning || game_.waitForFinished(waitMs);
+}
+
+std::string GameTest::HowGameEnded() {
+    const std::string output = GameOutput();
+    const std::string how = game_.exitStatus() == QProcess::NormalExit
+                                ? "exit code " + std::to_string(game_.exitCode())
+                                : std::string("killed by a signal");
+    return how + ", output: " + output;
+}
+
 std::optional<QString> GameTest::FindWindow(std::string* problem) {
-    const QString pid = QString::number(game_.processId());
-    const ToolRun search =
-        RunTool(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--sync"),
-                 QStringLiteral("--onlyvisible"), QStringLiteral("--all"), QStringLiteral("--pid"),
-                 pid, QStringLiteral("--name"), QStringLiteral("^Quadrillo$")},
-                toolEnvironment_, kWindowWaitMs);
-    if (!search.ok) {
-        *problem = search.problem;
+    // Polled, not xdotool search --sync: that would wait out the whole time
+    // for a game that has already ended.
+    const std::optional<QString> found = PollWindows(
+        ExactTitle(QStringLiteral("Quadrillo")),
+        [](const QStringList& windows) -> std::optional<QString> {
+            if (windows.isEmpty())
+                return std::nullopt;
+            return windows.join(QLatin1Char(' '));
+        },
+        "the game's window", problem);
+    if (!found) {
+        if (game_.state() == QProcess::NotRunning)
+            return std::nullopt;
         // A message box in the way is the likeliest cause: name what is shown.
-        const ToolRun shown =
-            RunTool(QStringLiteral("xdotool"),
-                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--pid"), pid, QStringLiteral("--name"), QStringLiteral("."),
-                     QStringLiteral("getwindowname"), QStringLiteral("%@")},
-                    toolEnvironment_);
+        const ToolRun shown = RunTool(QStringLiteral("xdotool"),
+                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--pid"), QString::number(game_.processId()),
+                                       QStringLiteral("--name"), QStringLiteral("."),
+                                       QStringLiteral("getwindowname"), QStringLiteral("%@")},
+                                      toolEnvironment_);
         if (shown.ok)
             *problem += "\nthe game's visible windows are titled: " + Text(shown.out);
+        *problem += "\ngame output: " + GameOutput();
         return std::nullopt;
     }
-    const QList<QByteArray> ids = search.out.trimmed().split('\n');
-    if (ids.size() != 1 || ids.front().isEmpty()) {
-        *problem = "expected one visible Quadrillo window, xdotool found: " + Text(search.out);
+    const QStringList ids = found->split(QLatin1Char(' '));
+    if (ids.size() != 1) {
+        *problem = "expected one visible Quadrillo window, xdotool found: " + Text(*found);
         return std::nullopt;
     }
-    return QString::fromLatin1(ids.front());
+    return ids.front();
 }
 
 std::optional<QRect> GameTest::WindowOnScreen(const QString& window, std::string* problem) {
@@ -336,11 +358,10 @@ void GameTest::WaitForBoard(const Grid& grid, const std::vector<QImage>& picture
             *board = *now;
             return;
         }
-        ASSERT_NE(game_.state(), QProcess::NotRunning) << "the game ended early: " << GameOutput();
         ASSERT_LT(waited.elapsed(), kScreenWaitMs)
             << "the " << grid.n << " x " << grid.n << " board never showed " << what
             << "; picture:tile per cell (-: none):" << DescribeTiles(*shown, grid) << Screenshots();
-        QThread::msleep(kPollMs);
+        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
     }
 }
 
@@ -411,8 +432,8 @@ GameTest::PollWindows(const QString& pattern,
             if (const std::optional<QString> result = settled(*windows))
                 return result;
         }
-        if (game_.state() == QProcess::NotRunning) {
-            *problem = "the game ended while waiting for " + what + ": " + GameOutput();
+        if (GameEnded(kPollMs)) {
+            *problem = "the game ended while waiting for " + what + ": " + HowGameEnded();
             return std::nullopt;
         }
         if (waited.elapsed() > kWindowWaitMs) {
@@ -422,7 +443,6 @@ GameTest::PollWindows(const QString& pattern,
                                 : searchProblem);
             return std::nullopt;
         }
-        QThread::msleep(kPollMs);
     }
 }
 

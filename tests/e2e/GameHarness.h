@@ -112,7 +112,13 @@ class GameTest : public ::testing::Test {
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();
 
-    // The game's window, found by its title among the game's own windows.
+    // Whether the game has ended, waiting up to `waitMs` for it to.
+    bool GameEnded(int waitMs);
+    // The ended game's exit code or signal, and its output.
+    std::string HowGameEnded();
+
+    // The game's window, found by its title among the game's own windows;
+    // a game that ends first is reported at once with its output.
     std::optional<QString> FindWindow(std::string* problem);
 
     // The window's outer rectangle on the screen.
