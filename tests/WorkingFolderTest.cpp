@@ -124,13 +124,13 @@ TEST_F(WorkingFolderTest, EveryCommandWorksAndTheProgramDirectoryIsNeverTouched)
 
 TEST(WorkingFolder, BesideTheProgramWhenWritableElseInThePlayersCache) {
     const std::filesystem::path program = "/opt/games/quadrillo";
-    EXPECT_EQ(ChooseWorkingFolder(program, true, "/cache", "/home/player"), program);
-    EXPECT_EQ(ChooseWorkingFolder(program, false, "/cache", "/home/player"), "/cache/Quadrillo");
+    EXPECT_EQ(ChooseWorkingFolder(program, true, "/cache", "/srv/player-home"), program);
+    EXPECT_EQ(ChooseWorkingFolder(program, false, "/cache", "/srv/player-home"), "/cache/Quadrillo");
     // Unset, empty or relative: the default under the home folder.
     for (const QString& unusable :
          {QString(), QStringLiteral(""), QStringLiteral("cache"), QStringLiteral("./cache")})
-        EXPECT_EQ(ChooseWorkingFolder(program, false, unusable, "/home/player"),
-                  "/home/player/.cache/Quadrillo")
+        EXPECT_EQ(ChooseWorkingFolder(program, false, unusable, "/srv/player-home"),
+                  "/srv/player-home/.cache/Quadrillo")
             << unusable.toStdString();
 
     // Bare names are working files; anything else is taken as it is.
