@@ -125,7 +125,8 @@ TEST_F(WorkingFolderTest, EveryCommandWorksAndTheProgramDirectoryIsNeverTouched)
 TEST(WorkingFolder, BesideTheProgramWhenWritableElseInThePlayersCache) {
     const std::filesystem::path program = "/opt/games/quadrillo";
     EXPECT_EQ(ChooseWorkingFolder(program, true, "/cache", "/srv/player-home"), program);
-    EXPECT_EQ(ChooseWorkingFolder(program, false, "/cache", "/srv/player-home"), "/cache/Quadrillo");
+    EXPECT_EQ(ChooseWorkingFolder(program, false, "/cache", "/srv/player-home"),
+              "/cache/Quadrillo");
     // Unset, empty or relative: the default under the home folder.
     for (const QString& unusable :
          {QString(), QStringLiteral(""), QStringLiteral("cache"), QStringLiteral("./cache")})
