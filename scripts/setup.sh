@@ -7,7 +7,7 @@ QUADRILLO_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-apps imagemagick libx11-dev
+    xvfb xauth xdotool xclip x11-apps imagemagick libx11-dev
 )
 
 install_missing_packages() {

@@ -490,3 +490,43 @@ void GameTest::CloseGame(const QString& window) {
     ASSERT_EQ(game_.exitStatus(), QProcess::NormalExit) << "output: " << GameOutput();
     ASSERT_EQ(game_.exitCode(), 0) << "output: " << GameOutput();
 }
+
+std::optional<QString> GameTest::MessageBoxText(const QString& box, std::string* problem) {
+    // A box may be mapped before it takes every click, and two clicks select
+    // a word only: tried until two tries select the same text.
+    QString previous;
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        // The text's first line starts near the box's top left, as a box
+        // without an icon lays it out; three clicks on it select all of it.
+        // The pointer comes in from outside, or the box may miss the first
+        // click; no --sync, which waits forever when the pointer is there.
+        const ToolRun clicked = RunTool(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0"),
+             QStringLiteral("mousemove"), QStringLiteral("--window"), box, QStringLiteral("48"),
+             QStringLiteral("18"), QStringLiteral("sleep"), QStringLiteral("0.1"),
+             QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("3"),
+             QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")},
+            toolEnvironment_);
+        if (!clicked.ok) {
+            *problem = clicked.problem;
+            return std::nullopt;
+        }
+        const ToolRun selection =
+            RunTool(QStringLiteral("xclip"),
+                    {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("primary")},
+                    toolEnvironment_);
+        const QString text = selection.ok ? QString::fromUtf8(selection.out).trimmed() : QString();
+        if (!text.isEmpty() && text == previous)
+            return text;
+        previous = text;
+        if (waited.elapsed() > kWindowWaitMs) {
+            *problem = "no text selected in the message box: " + selection.problem;
+            return std::nullopt;
+        }
+        // Past the double-click time, or the next click adds to the last.
+        QThread::msleep(600);
+    }
+}

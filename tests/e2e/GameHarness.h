@@ -163,6 +163,10 @@ class GameTest : public ::testing::Test {
     // Waits until the game shows no window titled exactly `title`.
     bool WaitForNoWindow(const QString& title, std::string* problem);
 
+    // The text of the message box `box`: a triple click on it selects its
+    // text, which X then hands out as the primary selection.
+    std::optional<QString> MessageBoxText(const QString& box, std::string* problem);
+
     // Sends the close request and waits for a normal exit with status 0; use
     // with ASSERT_NO_FATAL_FAILURE.
     void CloseGame(const QString& window);
