@@ -2,6 +2,8 @@
 
 #include "platform/MessageBoxService.h"
 
+#include <algorithm>
+
 QString PackDownloadAddress() {
     return QStringLiteral(QUADRILLO_PACKS_URL);
 }
@@ -17,13 +19,18 @@ void ShowPackProblems(const PackProblems& problems, MessageBoxService& messages)
 }
 
 void ShowPackProblemsOf(const QString& pack, PackProblems problems, MessageBoxService& messages) {
-    for (PackProblem& problem : problems) {
-        if (problem.kind == PackProblem::Kind::BadMagic)
-            problem.message =
-                PackChangedSinceScan(pack, QStringLiteral("it is no longer a picture pack"));
-        else if (!problem.message.contains(pack))
-            problem.message = QStringLiteral("%1: %2").arg(pack, problem.message);
+    // Whatever else the reader met in a file that is no pack says nothing more.
+    const bool noPack = std::any_of(problems.begin(), problems.end(), [](const PackProblem& p) {
+        return p.kind == PackProblem::Kind::BadMagic;
+    });
+    if (noPack) {
+        messages.Report(
+            PackChangedSinceScan(pack, QStringLiteral("it is no longer a picture pack")));
+        return;
     }
+    for (PackProblem& problem : problems)
+        if (!problem.message.contains(pack))
+            problem.message = QStringLiteral("%1: %2").arg(pack, problem.message);
     ShowPackProblems(problems, messages);
 }
 

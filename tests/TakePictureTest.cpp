@@ -69,8 +69,10 @@ TEST_F(TakePictureTest, APictureNotWholeOrNotShowableIsToldOnceAndLeavesNothingO
                    RawRecord("S", std::uint32_t(bitmap.size()), bitmap.left(bitmap.size() - 1)));
     ASSERT_EQ(WritePack(program.File("junk.qdr"), Misc, {{"Junk", "no bitmap here"}}), QString());
     ASSERT_NO_FATAL_FAILURE(Pack("one.qdr", {"Only"}));
-    // Replaced since the scan by a file that is no pack.
+    // Replaced since the scan by a file that is no pack, once with records
+    // a pack could hold, once with text whose "count" is out of bounds.
     WriteBytes(program.File("replaced.qdr"), "Y\x02\x01" + RawRecord("Sea", 4, "BMxx"));
+    WriteBytes(program.File("text.qdr"), "Just some notes, no pictures.");
     // A pipe named like a pack is refused without waiting for a writer.
     ASSERT_EQ(::mkfifo(program.File("pipe.qdr").c_str(), 0644), 0);
 
@@ -86,6 +88,8 @@ TEST_F(TakePictureTest, APictureNotWholeOrNotShowableIsToldOnceAndLeavesNothingO
              {"one.qdr", 2, "one.qdr is not a picture pack"}, // one past its last picture
              {"replaced.qdr", 1,
               "replaced.qdr has changed since Quadrillo started: it is no longer a picture pack."},
+             {"text.qdr", 1,
+              "text.qdr has changed since Quadrillo started: it is no longer a picture pack."},
              {"pipe.qdr", 1, "Could not open"},
          }) {
         for (const WhileWriting writing : kBothWays) {
