@@ -24,6 +24,18 @@ bool CPuzzleApp::InitInstance(const QString& picture) {
             QStringLiteral("Quadrillo is already running from the folder %1.").arg(folder));
         return false;
     }
+    // Games installed in two read-only folders share the player's cache.
+    if (programDirectory_.WorkingFolder() != programDirectory_.Path()) {
+        const QString working = QString::fromStdString(programDirectory_.WorkingFolder().string());
+        workingFolderLock_ = std::make_unique<InstanceLock>(working);
+        if (!workingFolderLock_->Acquire()) {
+            messages_.Report(
+                QStringLiteral("Quadrillo is already running with its working files in the "
+                               "folder %1.")
+                    .arg(working));
+            return false;
+        }
+    }
     programDirectory_.MakeCurrent();
 
     // Settings live under the executable's own name.

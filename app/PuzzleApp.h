@@ -24,7 +24,8 @@ class CPuzzleApp {
 
     // Start-up, before the message loop: on `picture` when it is a picture
     // that can be shown, else on one from the packs. False when another game
-    // runs from the same folder: then nothing is to run.
+    // runs from the same folder, or keeps its working files in the same
+    // folder: then nothing is to run.
     bool InitInstance(const QString& picture = {});
     // The message loop; its result is the exit status.
     int Run();
@@ -35,6 +36,7 @@ class CPuzzleApp {
     PackCatalogue catalogue_;
     ProgramDirectory programDirectory_;
     std::unique_ptr<InstanceLock> instanceLock_;
+    std::unique_ptr<InstanceLock> workingFolderLock_;
     std::unique_ptr<ProfileStore> profile_;
     QtMessageBox messages_;
     QtFileChooser chooser_;

@@ -16,9 +16,9 @@ QString LockFolder(const QString& runtimeFolder) {
 
 } // namespace
 
-InstanceLock::InstanceLock(const QString& programDirectory, const QString& runtimeFolder) {
+InstanceLock::InstanceLock(const QString& folder, const QString& runtimeFolder) {
     // The same folder reached by another path is the same game.
-    const QFileInfo info(programDirectory);
+    const QFileInfo info(folder);
     const QString canonical =
         info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
     const QByteArray key =

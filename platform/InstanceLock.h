@@ -5,15 +5,15 @@
 
 #include <memory>
 
-// One game per program directory: a lock in the per-user runtime folder,
-// keyed by the directory. The system frees it when the holder dies, so a
-// crashed game never blocks the next start.
+// One game per folder (its program directory, or its working folder): a lock
+// in the per-user runtime folder, keyed by the folder. The system frees it
+// when the holder dies, so a crashed game never blocks the next start.
 class InstanceLock {
   public:
     // `runtimeFolder` empty: the user's runtime folder.
-    explicit InstanceLock(const QString& programDirectory, const QString& runtimeFolder = {});
+    explicit InstanceLock(const QString& folder, const QString& runtimeFolder = {});
 
-    // False when another live process holds the lock for this directory.
+    // False when another live process holds the lock for this folder.
     bool Acquire();
     QString LockFileName() const { return fileName_; }
 

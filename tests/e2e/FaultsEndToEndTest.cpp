@@ -331,6 +331,45 @@ class FaultsTest : public GameTest {
         ASSERT_EQ(game_.exitStatus(), QProcess::NormalExit) << GameOutput();
         ASSERT_EQ(game_.exitCode(), 0) << GameOutput();
     }
+    // Starts `program` while the game runs and waits for the box that says
+    // it will not run, with `expected` as its text; then for its exit with 0.
+    // Use with ASSERT_NO_FATAL_FAILURE.
+    void ExpectSecondGameRefused(const QString& program, const QProcessEnvironment& environment,
+                                 const QString& expected) {
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.setWorkingDirectory(launchDir_);
+        second.setProcessChannelMode(QProcess::MergedChannels);
+        second.start(program, {});
+        ASSERT_TRUE(second.waitForStarted(kToolWaitMs)) << Text(second.errorString());
+        std::optional<QString> box;
+        QElapsedTimer waited;
+        waited.start();
+        while (!box) {
+            const ToolRun search = RunTool(
+                QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(second.processId()),
+                 QStringLiteral("--name"), QStringLiteral(".")},
+                toolEnvironment_);
+            if (search.ok)
+                box = QString::fromLatin1(search.out.trimmed().split('\n').front());
+            else {
+                ASSERT_NE(second.state(), QProcess::NotRunning)
+                    << "the second game ended without a box: " << Text(second.readAll());
+                ASSERT_LT(waited.elapsed(), kWindowWaitMs) << "the second game showed no box";
+                QThread::msleep(kPollMs);
+            }
+        }
+        std::string problem;
+        const std::optional<QString> text = MessageBoxText(*box, &problem);
+        ASSERT_TRUE(text) << problem << Screenshots();
+        EXPECT_EQ(Text(*text), Text(expected));
+        ASSERT_TRUE(SendKeys(*box, {QStringLiteral("Return")}, &problem)) << problem;
+        ASSERT_TRUE(second.waitForFinished(kExitWaitMs)) << "the second game did not exit";
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0) << Text(second.readAll());
+    }
 };
 
 TEST_F(FaultsTest, ReadOnlyProgramFolderKeepsTheWorkingFileInTheCache) {
@@ -640,41 +679,42 @@ TEST_F(FaultsTest, SecondGameFromTheSameFolderSaysSoAndLeavesTheFirstAlone) {
     // temp.bmp included: the second game must not touch it.
     const Tree playing = Everything({"cache"});
 
-    QProcess second;
-    second.setProcessEnvironment(gameEnvironment_);
-    second.setWorkingDirectory(launchDir_);
-    second.setProcessChannelMode(QProcess::MergedChannels);
-    second.start(ProgramFile(QStringLiteral("quadrillo")), {});
-    ASSERT_TRUE(second.waitForStarted(kToolWaitMs)) << Text(second.errorString());
-    std::optional<QString> box;
-    QElapsedTimer waited;
-    waited.start();
-    while (!box) {
-        const ToolRun search = RunTool(QStringLiteral("xdotool"),
-                                       {QStringLiteral("search"), QStringLiteral("--all"),
-                                        QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                        QString::number(second.processId()),
-                                        QStringLiteral("--name"), QStringLiteral(".")},
-                                       toolEnvironment_);
-        if (search.ok)
-            box = QString::fromLatin1(search.out.trimmed().split('\n').front());
-        else {
-            ASSERT_NE(second.state(), QProcess::NotRunning)
-                << "the second game ended without a box: " << Text(second.readAll());
-            ASSERT_LT(waited.elapsed(), kWindowWaitMs) << "the second game showed no box";
-            QThread::msleep(kPollMs);
-        }
-    }
-    std::string problem;
-    const std::optional<QString> text = MessageBoxText(*box, &problem);
-    ASSERT_TRUE(text) << problem << Screenshots();
-    EXPECT_EQ(Text(*text), Text(QStringLiteral("Quadrillo is already running from the folder %1.")
-                                    .arg(ProgramFolder())));
-    ASSERT_TRUE(SendKeys(*box, {QStringLiteral("Return")}, &problem)) << problem;
-    ASSERT_TRUE(second.waitForFinished(kExitWaitMs)) << "the second game did not exit";
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0) << Text(second.readAll());
+    ASSERT_NO_FATAL_FAILURE(ExpectSecondGameRefused(
+        ProgramFile(QStringLiteral("quadrillo")), gameEnvironment_,
+        QStringLiteral("Quadrillo is already running from the folder %1.").arg(ProgramFolder())));
     EXPECT_EQ(Differences(playing, Everything({"cache"})), "");
+
+    ASSERT_NO_FATAL_FAILURE(ExpectAnswers(picture, &shown));
+    ASSERT_NO_FATAL_FAILURE(CloseGame(window_));
+}
+
+TEST_F(FaultsTest, SecondGameSharingTheWorkingFolderSaysSoAndLeavesTheFirstAlone) {
+    ASSERT_NO_FATAL_FAILURE(OwnMountNamespace());
+    if (IsSkipped())
+        return;
+    ASSERT_NO_FATAL_FAILURE(Install());
+    // Another install of the game in a read-only folder of its own: both
+    // keep their working files in the player's one cache.
+    const QString other = ScratchFile(QStringLiteral("other"));
+    ASSERT_TRUE(QDir().mkpath(other));
+    const QString otherGame = InFolder(other, QStringLiteral("quadrillo"));
+    ASSERT_TRUE(QFile::copy(ProgramFile(QStringLiteral("quadrillo")), otherGame));
+    ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
+    ASSERT_NO_FATAL_FAILURE(MountReadOnly(other));
+    const QString cache = ScratchFile(QStringLiteral("cache"));
+    QProcessEnvironment environment = gameEnvironment_;
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+
+    int picture = -1;
+    std::vector<TileShown> shown;
+    ASSERT_NO_FATAL_FAILURE(StartPlaying(environment, &picture, &shown));
+    // The cache's temp.bmp included: the second game must not touch it.
+    const Tree playing = Everything({});
+    ASSERT_NO_FATAL_FAILURE(ExpectSecondGameRefused(
+        otherGame, environment,
+        QStringLiteral("Quadrillo is already running with its working files in the folder %1.")
+            .arg(InFolder(cache, QStringLiteral("Quadrillo")))));
+    EXPECT_EQ(Differences(playing, Everything({})), "");
 
     ASSERT_NO_FATAL_FAILURE(ExpectAnswers(picture, &shown));
     ASSERT_NO_FATAL_FAILURE(CloseGame(window_));
