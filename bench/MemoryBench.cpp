@@ -4,6 +4,7 @@
 // exceed what they were after the 10 by more than 1 MiB: nothing a command
 // leaves behind may pile up.
 #include "app/MainFrame.h"
+#include "bench/BenchDoubles.h"
 #include "bench/Floors.h"
 #include "options/OptionsDlg.h"
 #include "packs/PackCatalogue.h"
@@ -11,7 +12,6 @@
 #include "platform/BmpWriter.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBoxService.h"
-#include "platform/ProfileStore.h"
 #include "puzzle/PuzzleState.h"
 #include "resources/CommandIds.h"
 #include "resources/OptionsDialog.h"
@@ -57,22 +57,6 @@ class AnsweringChooser : public FileChooser {
     QString ChooseFileToOpen(QWidget*) override { return answer; }
     QString answer;
 };
-
-class NoProfile : public ProfileStore {
-  public:
-    std::int32_t GetProfileInt(const QString&, const QString&, std::int32_t fallback) override {
-        return fallback;
-    }
-    void WriteProfileInt(const QString&, const QString&, std::int32_t) override {}
-};
-
-QImage Gradient(int seed) {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x + seed * 40) & 0xff, y & 0xff, (x ^ y ^ seed) & 0xff));
-    return image;
-}
 
 // A program directory of a few Misc packs and a bitmap to open, and the
 // main window on it, set to choose from all Misc packs.

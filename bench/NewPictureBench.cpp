@@ -2,6 +2,7 @@
 // repaint) against the least any new picture costs: reading the picture's
 // bytes out of its pack and decoding them.
 #include "app/MainFrame.h"
+#include "bench/BenchDoubles.h"
 #include "bench/Floors.h"
 #include "packs/PackCatalogue.h"
 #include "packs/PackReader.h"
@@ -10,7 +11,6 @@
 #include "platform/FileChooser.h"
 #include "platform/FileLayer.h"
 #include "platform/MessageBoxService.h"
-#include "platform/ProfileStore.h"
 #include "puzzle/PuzzleState.h"
 
 #include <QImage>
@@ -34,22 +34,6 @@ class NoChooser : public FileChooser {
   public:
     QString ChooseFileToOpen(QWidget*) override { return {}; }
 };
-
-class NoProfile : public ProfileStore {
-  public:
-    std::int32_t GetProfileInt(const QString&, const QString&, std::int32_t fallback) override {
-        return fallback;
-    }
-    void WriteProfileInt(const QString&, const QString&, std::int32_t) override {}
-};
-
-QImage Gradient(int seed) {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x + seed) & 0xff, y & 0xff, (x ^ y ^ seed) & 0xff));
-    return image;
-}
 
 // A game at 10 x 10 with one pack of one picture.
 struct Game {

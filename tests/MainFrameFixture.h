@@ -9,6 +9,10 @@
 #include "app/BoardWidget.h"
 #include "app/MainFrame.h"
 #include "packs/PackCatalogue.h"
+#include "packs/PackFormat.h"
+#include "packs/PackWriter.h"
+#include "platform/BmpWriter.h"
+#include "platform/ProgramDirectory.h"
 #include "puzzle/PuzzleState.h"
 
 #include <QTemporaryDir>
@@ -47,6 +51,27 @@ class MainFrameFixture : public ::testing::Test {
         return frame->Board().grab().toImage().pixel(cell.column * state.tileWidth + 7,
                                                      cell.row * state.tileHeight + 5);
     }
+
+    static QImage Solid(QRgb colour, QSize size = {kPictureWidth, kPictureHeight}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    // One pack of two pictures, "Red" and "Blue", in Misc, scanned as start-up
+    // does. Use with ASSERT_NO_FATAL_FAILURE.
+    void InstallPack() {
+        const ProgramDirectory program(programDir.path().toStdString());
+        ASSERT_EQ(
+            WritePack(program.File("misc.qdr"), Misc,
+                      {{"Red", EncodeBmp24(Solid(kRed))}, {"Blue", EncodeBmp24(Solid(kBlue))}}),
+            QString());
+        ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
+        state.category = Misc;
+        state.randomMode = 0;
+    }
+
+    static constexpr QRgb kRed = 0xffd01010, kBlue = 0xff1010d0, kGreen = 0xff10d010;
 
     std::filesystem::path TempBmp() const {
         return std::filesystem::path(programDir.path().toStdString()) / "temp.bmp";

@@ -20,26 +20,8 @@
 
 namespace {
 
-QImage Solid(QRgb colour, QSize size = {kPictureWidth, kPictureHeight}) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 class MenuCommandsTest : public MainFrameFixture {
   protected:
-    // One pack of two pictures in Misc, scanned as start-up does.
-    void InstallPack() {
-        const ProgramDirectory program(programDir.path().toStdString());
-        ASSERT_EQ(
-            WritePack(program.File("misc.qdr"), Misc,
-                      {{"Red", EncodeBmp24(Solid(kRed))}, {"Blue", EncodeBmp24(Solid(kBlue))}}),
-            QString());
-        ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
-        state.category = Misc;
-        state.randomMode = 0;
-    }
-
     QString SaveIn(const QString& dir, const QString& name, const QImage& image) {
         const QString file = QDir(dir).filePath(name);
         EXPECT_TRUE(image.save(file));
@@ -47,8 +29,6 @@ class MenuCommandsTest : public MainFrameFixture {
     }
 
     QStringList FilesIn(const QString& dir) const { return QDir(dir).entryList(QDir::Files); }
-
-    static constexpr QRgb kRed = 0xffd01010, kBlue = 0xff1010d0, kGreen = 0xff10d010;
 };
 
 } // namespace

@@ -22,14 +22,6 @@
 
 namespace {
 
-constexpr QRgb kRed = 0xffd01010, kBlue = 0xff1010d0;
-
-QImage Solid(QRgb colour) {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // Every file under `folder` with its bytes.
 std::map<std::string, QByteArray> Contents(const QString& folder) {
     std::map<std::string, QByteArray> files;
@@ -45,14 +37,8 @@ class WorkingFolderTest : public MainFrameFixture {
   protected:
     void SetUp() override {
         workingFolder = std::filesystem::path(cache.path().toStdString()) / "Quadrillo";
+        ASSERT_NO_FATAL_FAILURE(InstallPack());
         const ProgramDirectory program(programDir.path().toStdString());
-        ASSERT_EQ(
-            WritePack(program.File("misc.qdr"), Misc,
-                      {{"Red", EncodeBmp24(Solid(kRed))}, {"Blue", EncodeBmp24(Solid(kBlue))}}),
-            QString());
-        ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
-        state.category = Misc;
-        state.randomMode = 0;
         // Files of the same names the game did not write.
         WriteBytes(program.File("temp.bmp"), "BMnot the game's");
         WriteBytes(program.File("prev.bmp"), "BMnot the game's either");

@@ -37,15 +37,6 @@ constexpr Grid kGrid{5};
 // Settings as a first run writes them: the game has no reason to rewrite them.
 constexpr const char* kDefaultSettings = "[Settings]\nDimension=5\nCategory=2\nTitle=0\nRandom=1\n";
 
-bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t cell = 0; cell < a.size(); ++cell)
-        if (a[cell].picture != b[cell].picture || a[cell].tile != b[cell].tile)
-            return false;
-    return true;
-}
-
 QByteArray Bytes(const QString& file) {
     QFile in(file);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();

@@ -97,6 +97,15 @@ std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
     return shown;
 }
 
+bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t cell = 0; cell < a.size(); ++cell)
+        if (a[cell].picture != b[cell].picture || a[cell].tile != b[cell].tile)
+            return false;
+    return true;
+}
+
 int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid) {
     if (shown.empty() || shown.front().picture < 0)
         return -1;

@@ -79,6 +79,9 @@ struct TileShown {
 std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
                                   const std::vector<QImage>& pictures);
 
+// Whether two boards show the same tiles in the same cells.
+bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b);
+
 // The picture of which every cell shows a different tile, or -1.
 int WholePictureShown(const std::vector<TileShown>& shown, const Grid& grid);
 

@@ -21,15 +21,6 @@ bool AllHome(const std::vector<TileShown>& shown) {
     return true;
 }
 
-bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t cell = 0; cell < a.size(); ++cell)
-        if (a[cell].picture != b[cell].picture || a[cell].tile != b[cell].tile)
-            return false;
-    return true;
-}
-
 // The picture as the Solution window shows it: reduced to 300 x 188 with
 // Qt's smooth scaling.
 QImage SolutionView(const QImage& picture) {
