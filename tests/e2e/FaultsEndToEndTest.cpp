@@ -169,6 +169,13 @@ class FaultsTest : public GameTest {
             << std::strerror(errno);
     }
 
+    // The game's environment with `cache` as the player's cache folder.
+    QProcessEnvironment WithCache(const QString& cache) const {
+        QProcessEnvironment environment = gameEnvironment_;
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        return environment;
+    }
+
     // Writable for nobody, root included, as a read-only disk is.
     void MountReadOnly(const QString& folder) {
         const std::string path = QFile::encodeName(folder).toStdString();
@@ -371,8 +378,7 @@ TEST_F(FaultsTest, ReadOnlyProgramFolderKeepsTheWorkingFileInTheCache) {
     ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
     const QString cache = ScratchFile(QStringLiteral("cache"));
     const QString working = InFolder(cache, QStringLiteral("Quadrillo/temp.bmp"));
-    QProcessEnvironment environment = gameEnvironment_;
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const QProcessEnvironment environment = WithCache(cache);
     const Tree before = Everything();
 
     int picture = -1;
@@ -409,8 +415,7 @@ TEST_F(FaultsTest, DiskFullDuringNewIsToldAndThePictureStays) {
     // Room for temp.bmp and a new one beside it (660 KiB each).
     ASSERT_NO_FATAL_FAILURE(MountTmpfs(cache, "size=2m"));
     const QString working = InFolder(cache, QStringLiteral("Quadrillo/temp.bmp"));
-    QProcessEnvironment environment = gameEnvironment_;
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const QProcessEnvironment environment = WithCache(cache);
     const Tree before = Everything();
 
     int picture = -1;
@@ -693,8 +698,7 @@ TEST_F(FaultsTest, SecondGameSharingTheWorkingFolderSaysSoAndLeavesTheFirstAlone
     ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
     ASSERT_NO_FATAL_FAILURE(MountReadOnly(other));
     const QString cache = ScratchFile(QStringLiteral("cache"));
-    QProcessEnvironment environment = gameEnvironment_;
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const QProcessEnvironment environment = WithCache(cache);
 
     int picture = -1;
     std::vector<TileShown> shown;
