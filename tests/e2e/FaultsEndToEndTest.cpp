@@ -131,14 +131,7 @@ class FaultsTest : public GameTest {
     }
     QString TempBmp() const { return InFolder(ProgramFolder(), QStringLiteral("temp.bmp")); }
 
-    // The pack picture the file holds byte for byte, or -1.
-    int PictureIn(const QString& file) const {
-        const QByteArray bytes = Bytes(file);
-        for (std::size_t i = 0; i < pictures_.size(); ++i)
-            if (bytes == EncodeBmp24(pictures_[i]))
-                return int(i);
-        return -1;
-    }
+    int PictureIn(const QString& file) const { return PackPictureIn(file, pictures_); }
 
     // The game's program folder with its pack, and settings it has no
     // reason to rewrite. Use with ASSERT_NO_FATAL_FAILURE.

@@ -97,6 +97,17 @@ std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
     return shown;
 }
 
+int PackPictureIn(const QString& file, const std::vector<QImage>& pictures) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = in.readAll();
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        if (bytes == EncodeBmp24(pictures[i]))
+            return int(i);
+    return -1;
+}
+
 bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b) {
     if (a.size() != b.size())
         return false;

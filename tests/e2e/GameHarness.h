@@ -79,6 +79,10 @@ struct TileShown {
 std::vector<TileShown> TilesShown(const QImage& board, const Grid& grid,
                                   const std::vector<QImage>& pictures);
 
+// Which of `pictures` the file holds, byte for byte as a pack stores it
+// (see InstallPack); -1 for none or no file.
+int PackPictureIn(const QString& file, const std::vector<QImage>& pictures);
+
 // Whether two boards show the same tiles in the same cells.
 bool SameArrangement(const std::vector<TileShown>& a, const std::vector<TileShown>& b);
 

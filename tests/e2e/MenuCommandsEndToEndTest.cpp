@@ -128,18 +128,7 @@ class MenuCommandsTest : public GameTest {
 
     QString TempBmp() const { return ProgramFile(QStringLiteral("temp.bmp")); }
 
-    // Which picture temp.bmp holds, byte for byte as the pack stores it; -1
-    // for none.
-    int PictureInTempBmp() const {
-        QFile file(TempBmp());
-        if (!file.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray bytes = file.readAll();
-        for (std::size_t i = 0; i < pictures_.size(); ++i)
-            if (bytes == EncodeBmp24(pictures_[i]))
-                return int(i);
-        return -1;
-    }
+    int PictureInTempBmp() const { return PackPictureIn(TempBmp(), pictures_); }
 };
 
 TEST_F(MenuCommandsTest, NewPlaysAJumbledPackPictureAndExtractsItBesideTheGame) {

@@ -31,17 +31,7 @@ class StartupTest : public GameTest {
 
     QString TempBmp() const { return ProgramFile(QStringLiteral("temp.bmp")); }
 
-    // The pack picture temp.bmp is byte for byte, or -1.
-    int PictureInTempBmp() const {
-        QFile file(TempBmp());
-        if (!file.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray bytes = file.readAll();
-        for (std::size_t i = 0; i < pictures_.size(); ++i)
-            if (bytes == EncodeBmp24(pictures_[i]))
-                return int(i);
-        return -1;
-    }
+    int PictureInTempBmp() const { return PackPictureIn(TempBmp(), pictures_); }
 
     void ExpectSettings(const StoredSettings& expected) const {
         ASSERT_TRUE(QFileInfo::exists(SettingsFile()))
