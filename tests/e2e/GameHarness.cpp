@@ -219,12 +219,13 @@ void GameTest::InstallPack(const QString& name, int category, const std::vector<
     ASSERT_TRUE(refused.isEmpty()) << "the pack writer refused the pack: " << Text(refused);
 }
 
-void GameTest::StartGame(const QProcessEnvironment& environment, const QStringList& arguments) {
+void GameTest::StartGame(const QProcessEnvironment& environment, const QStringList& arguments,
+                         const QString& binary) {
     gameOutput_.clear();
     game_.setProcessEnvironment(environment);
     game_.setWorkingDirectory(launchDir_);
     game_.setProcessChannelMode(QProcess::MergedChannels);
-    game_.start(ProgramFile("quadrillo"), arguments);
+    game_.start(binary.isEmpty() ? ProgramFile("quadrillo") : binary, arguments);
     ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
 }
 

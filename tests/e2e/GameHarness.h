@@ -112,8 +112,10 @@ class GameTest : public ::testing::Test {
     // pack bitmap is.
     void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
 
-    // Starts the game from the launch directory; use with ASSERT_NO_FATAL_FAILURE.
-    void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    // Starts the game from the launch directory: the copy InstallGame made,
+    // or `binary`. Use with ASSERT_NO_FATAL_FAILURE.
+    void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {},
+                   const QString& binary = {});
     void StartGame(const QStringList& arguments = {}) { StartGame(gameEnvironment_, arguments); }
 
     // Everything the game printed so far; kept, as reading drains the pipe.

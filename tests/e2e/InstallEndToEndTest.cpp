@@ -1,0 +1,282 @@
+// Installs the build as a package would, under a scratch DESTDIR with the
+// prefix /usr: every file in its place and nothing else, the launchers
+// relative links into the program directory, and the installed game, run
+// through its launcher from a read-only tree, playing a sample pack at once.
+#include "tests/e2e/GameHarness.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <set>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr Grid kGrid{5};
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+const std::set<QString> kPlainFiles = {
+    "usr/lib/quadrillo/quadrillo",
+    "usr/lib/quadrillo/qdrpack",
+    "usr/lib/quadrillo/sample-cartoons.qdr",
+    "usr/lib/quadrillo/sample-misc.qdr",
+    "usr/lib/quadrillo/sample-movies.qdr",
+    "usr/lib/quadrillo/sample-music.qdr",
+    "usr/lib/quadrillo/sample-tv.qdr",
+    "usr/share/applications/quadrillo.desktop",
+    "usr/share/icons/hicolor/scalable/apps/quadrillo.svg",
+    "usr/share/metainfo/org.example.quadrillo.metainfo.xml",
+    "usr/share/man/man6/quadrillo.6",
+    "usr/share/man/man1/qdrpack.1",
+    "usr/share/doc/quadrillo/README.md",
+};
+
+QString IconFile(int size) {
+    return QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/quadrillo.png").arg(size);
+}
+
+// Launcher, and the binary its link must name.
+const std::pair<QString, QString> kLaunchers[] = {
+    {"usr/games/quadrillo", "../lib/quadrillo/quadrillo"},
+    {"usr/bin/qdrpack", "../lib/quadrillo/qdrpack"},
+};
+
+// Every file and link under `root`, by path within it.
+std::set<std::string> Listing(const QString& root) {
+    std::set<std::string> found;
+    QDirIterator entries(root, QDir::Files | QDir::System | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        found.insert(Text(QDir(root).relativeFilePath(entries.next())));
+    return found;
+}
+
+class InstallTest : public GameTest {
+  protected:
+    QString destDir_;
+
+    QString Installed(const QString& path) const { return QDir(destDir_).filePath(path); }
+
+    // cmake --install of this build, as a package build runs it. Use with
+    // ASSERT_NO_FATAL_FAILURE.
+    void InstallBuild() {
+        destDir_ = ScratchFile(QStringLiteral("destdir"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DESTDIR"), destDir_);
+        const ToolRun install =
+            RunTool(QStringLiteral(CMAKE_COMMAND_PATH),
+                    {QStringLiteral("--install"), QStringLiteral(QUADRILLO_BUILD_DIR),
+                     QStringLiteral("--prefix"), QStringLiteral("/usr")},
+                    environment, ScaledWait(60000));
+        ASSERT_TRUE(install.ok) << install.problem << "\n" << Text(install.out);
+    }
+
+    // As FaultsEndToEndTest does: mounts made after this stay in a mount
+    // namespace of the test's own. Use with ASSERT_NO_FATAL_FAILURE, then
+    // return when IsSkipped().
+    void MountReadOnly(const QString& folder) {
+        if (::unshare(CLONE_NEWNS) != 0) {
+            if (errno == EPERM)
+                GTEST_SKIP() << "cannot make a mount namespace (" << std::strerror(errno)
+                             << "): the test needs CAP_SYS_ADMIN to make the install read-only";
+            FAIL() << "unshare(CLONE_NEWNS): " << std::strerror(errno);
+        }
+        ASSERT_EQ(::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0)
+            << std::strerror(errno);
+        const std::string path = QFile::encodeName(folder).toStdString();
+        ASSERT_EQ(::mount(path.c_str(), path.c_str(), nullptr, MS_BIND | MS_REC, nullptr), 0)
+            << path << ": " << std::strerror(errno);
+        mounted_ = path;
+        ASSERT_EQ(
+            ::mount(nullptr, path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr), 0)
+            << path << ": " << std::strerror(errno);
+        ASSERT_NE(::access(path.c_str(), W_OK), 0) << path << " is still writable";
+    }
+
+    void TearDown() override {
+        GameTest::TearDown();
+        if (!mounted_.empty())
+            ::umount2(mounted_.c_str(), MNT_DETACH);
+    }
+
+    // No --sync: xdotool then waits for the pointer to leave where it is, for
+    // ever if it is already there.
+    void Click(int cell, std::string* problem) {
+        const QPoint at = board_.topLeft() + kGrid.CellRect(cell).center();
+        const ToolRun click =
+            RunTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                     QStringLiteral("click"), QStringLiteral("1")},
+                    toolEnvironment_);
+        if (!click.ok)
+            *problem = click.problem;
+    }
+
+    // Waits until the board shows the same jumble of `picture` twice running:
+    // every cell one of its tiles, each tile once. Use with
+    // ASSERT_NO_FATAL_FAILURE.
+    void AwaitJumbleOf(const QImage& picture, QImage* board) {
+        std::string problem;
+        QImage last;
+        QElapsedTimer waited;
+        waited.start();
+        while (true) {
+            const std::optional<QImage> now = GrabBoard(QStringLiteral("board"), &problem);
+            ASSERT_TRUE(now) << problem;
+            if (!last.isNull() && SamePixels(*now, last) && IsJumbleOf(*now, picture)) {
+                *board = *now;
+                return;
+            }
+            last = *now;
+            ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+                << "the board never showed the tiles of the working picture" << Screenshots();
+            ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
+        }
+    }
+
+    static bool IsJumbleOf(const QImage& board, const QImage& picture) {
+        std::set<int> tiles;
+        for (int cell = 0; cell < kGrid.Cells(); ++cell)
+            for (int tile = 0; tile < kGrid.Cells(); ++tile)
+                if (SamePixels(board.copy(kGrid.CellRect(cell)),
+                               picture.copy(kGrid.CellRect(tile)))) {
+                    tiles.insert(tile);
+                    break;
+                }
+        return int(tiles.size()) == kGrid.Cells();
+    }
+
+  private:
+    std::string mounted_;
+};
+
+TEST_F(InstallTest, LaysOutEveryFileAndNothingElse) {
+    ASSERT_NO_FATAL_FAILURE(InstallBuild());
+
+    std::set<QString> wanted = kPlainFiles;
+    for (const int size : kIconSizes)
+        wanted.insert(IconFile(size));
+    for (const auto& [launcher, target] : kLaunchers)
+        wanted.insert(launcher);
+    std::set<std::string> wantedNames;
+    for (const QString& file : wanted)
+        wantedNames.insert(Text(file));
+    EXPECT_EQ(Listing(destDir_), wantedNames);
+
+    for (const QString& file : wanted)
+        EXPECT_GT(QFileInfo(Installed(file)).size(), 0) << Text(file) << " is missing or empty";
+    for (const char* program : {"usr/lib/quadrillo/quadrillo", "usr/lib/quadrillo/qdrpack"})
+        EXPECT_TRUE(QFileInfo(Installed(program)).isExecutable()) << program;
+
+    for (const auto& [launcher, target] : kLaunchers) {
+        SCOPED_TRACE(Text(launcher));
+        const fs::path link = Installed(launcher).toStdString();
+        ASSERT_TRUE(fs::is_symlink(link));
+        // Relative, so it holds wherever the tree is unpacked.
+        EXPECT_EQ(fs::read_symlink(link).string(), target.toStdString());
+        const QString binary = QFileInfo(launcher).dir().filePath(target);
+        EXPECT_EQ(Text(QFileInfo(Installed(launcher)).canonicalFilePath()),
+                  Text(QFileInfo(Installed(binary)).canonicalFilePath()));
+        EXPECT_TRUE(QFileInfo(Installed(binary)).isFile());
+    }
+
+    for (const int size : kIconSizes) {
+        const QImage icon(Installed(IconFile(size)));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << Text(IconFile(size));
+    }
+
+    // The installed tool finds and passes the installed packs.
+    const ToolRun check = RunTool(
+        Installed(QStringLiteral("usr/bin/qdrpack")),
+        {QStringLiteral("check"), Installed(QStringLiteral("usr/lib/quadrillo/sample-tv.qdr"))},
+        toolEnvironment_);
+    EXPECT_TRUE(check.ok) << check.problem;
+}
+
+TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
+    ASSERT_NO_FATAL_FAILURE(InstallBuild());
+    ASSERT_NO_FATAL_FAILURE(MountReadOnly(destDir_));
+    if (IsSkipped())
+        return;
+
+    // Scratch folders for everything the game may look at or write.
+    QProcessEnvironment environment = gameEnvironment_;
+    const QDir root(scratch_.path());
+    for (const char* name : {"cache", "data", "datadirs"})
+        ASSERT_TRUE(root.mkpath(QLatin1String(name))) << name;
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), root.filePath(QStringLiteral("datadirs")));
+    const QString working = root.filePath(QStringLiteral("cache/Quadrillo/temp.bmp"));
+
+    ASSERT_NO_FATAL_FAILURE(
+        StartGame(environment, {}, Installed(QStringLiteral("usr/games/quadrillo"))));
+    std::string problem;
+    const std::optional<QString> window = FindWindow(&problem);
+    ASSERT_TRUE(window) << "the game's window did not appear: " << problem;
+    const std::optional<QRect> board = BoardOnScreen(*window, kGrid.BoardSize(), &problem);
+    ASSERT_TRUE(board) << problem;
+    board_ = *board;
+
+    // The picture played is copied out of its pack to the player's cache, as
+    // the program directory is read-only.
+    QImage picture;
+    QElapsedTimer waited;
+    waited.start();
+    while ((picture = QImage(working)).isNull()) {
+        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+            << "no working picture in the cache folder; game output: " << GameOutput();
+        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
+    }
+    ASSERT_EQ(picture.size(), kGrid.BoardSize());
+    EXPECT_FALSE(QFileInfo::exists(Installed(QStringLiteral("usr/lib/quadrillo/temp.bmp"))));
+    QImage before;
+    ASSERT_NO_FATAL_FAILURE(AwaitJumbleOf(picture, &before));
+
+    // Two cells whose tiles differ on the screen, so a swap shows.
+    const int first = 0;
+    int second = 1;
+    while (second < kGrid.Cells() &&
+           SamePixels(before.copy(kGrid.CellRect(first)), before.copy(kGrid.CellRect(second))))
+        ++second;
+    ASSERT_LT(second, kGrid.Cells()) << "every cell looks alike" << Screenshots();
+    Click(first, &problem);
+    ASSERT_TRUE(problem.empty()) << problem;
+    QThread::msleep(300);
+    Click(second, &problem);
+    ASSERT_TRUE(problem.empty()) << problem;
+
+    QImage after;
+    waited.restart();
+    while (true) {
+        const std::optional<QImage> now = GrabBoard(QStringLiteral("after"), &problem);
+        ASSERT_TRUE(now) << problem;
+        if (!SamePixels(*now, before) && SamePixels(*now, after))
+            break;
+        after = *now;
+        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+            << "the board did not settle on a change after two clicks" << Screenshots();
+        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
+    }
+    for (int cell = 0; cell < kGrid.Cells(); ++cell) {
+        const int was = cell == first ? second : cell == second ? first : cell;
+        EXPECT_TRUE(SamePixels(after.copy(kGrid.CellRect(cell)), before.copy(kGrid.CellRect(was))))
+            << "cell " << cell << " does not show what cell " << was << " showed" << Screenshots();
+    }
+
+    ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
+    EXPECT_FALSE(QFileInfo::exists(working)) << "the cache's temp.bmp outlived the game";
+}
+
+} // namespace
