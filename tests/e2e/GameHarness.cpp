@@ -552,3 +552,37 @@ std::optional<QString> GameTest::MessageBoxText(const QString& box, std::string*
         QThread::msleep(600);
     }
 }
+
+void GameTest::SwapCells(const Grid& grid, int first, int second, const QImage& before,
+                         QImage* after) {
+    for (const int cell : {first, second}) {
+        // No --sync: xdotool then waits for the pointer to leave where it is,
+        // for ever if it is already there. The server keeps the move before
+        // the click.
+        const QPoint at = board_.topLeft() + grid.CellRect(cell).center();
+        const ToolRun click =
+            RunTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                     QStringLiteral("click"), QStringLiteral("1")},
+                    toolEnvironment_);
+        ASSERT_TRUE(click.ok) << click.problem;
+        QThread::msleep(300);
+    }
+    std::string problem;
+    QImage last;
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        const std::optional<QImage> now = GrabBoard(QStringLiteral("after"), &problem);
+        ASSERT_TRUE(now) << problem;
+        if (!SamePixels(*now, before) && SamePixels(*now, last)) {
+            *after = *now;
+            return;
+        }
+        last = *now;
+        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+            << "the board did not settle on a change after clicking cells " << first << " and "
+            << second << Screenshots();
+        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
+    }
+}

@@ -180,6 +180,11 @@ class GameTest : public ::testing::Test {
     // with ASSERT_NO_FATAL_FAILURE.
     void CloseGame(const QString& window);
 
+    // Clicks the cells `first` and `second` of the board shown as `before`,
+    // as a player swaps two tiles, and waits until the board has changed and
+    // settled; that board goes to `after`. Use with ASSERT_NO_FATAL_FAILURE.
+    void SwapCells(const Grid& grid, int first, int second, const QImage& before, QImage* after);
+
     QString display_;
     QTemporaryDir scratch_;
     QString programDir_;

@@ -8,7 +8,6 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -108,19 +107,6 @@ class InstallTest : public GameTest {
         GameTest::TearDown();
         if (!mounted_.empty())
             ::umount2(mounted_.c_str(), MNT_DETACH);
-    }
-
-    // No --sync: xdotool then waits for the pointer to leave where it is, for
-    // ever if it is already there.
-    void Click(int cell, std::string* problem) {
-        const QPoint at = board_.topLeft() + kGrid.CellRect(cell).center();
-        const ToolRun click =
-            RunTool(QStringLiteral("xdotool"),
-                    {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                     QStringLiteral("click"), QStringLiteral("1")},
-                    toolEnvironment_);
-        if (!click.ok)
-            *problem = click.problem;
     }
 
     // Waits until the board shows the same jumble of `picture` twice running:
@@ -251,24 +237,8 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
            SamePixels(before.copy(kGrid.CellRect(first)), before.copy(kGrid.CellRect(second))))
         ++second;
     ASSERT_LT(second, kGrid.Cells()) << "every cell looks alike" << Screenshots();
-    Click(first, &problem);
-    ASSERT_TRUE(problem.empty()) << problem;
-    QThread::msleep(300);
-    Click(second, &problem);
-    ASSERT_TRUE(problem.empty()) << problem;
-
     QImage after;
-    waited.restart();
-    while (true) {
-        const std::optional<QImage> now = GrabBoard(QStringLiteral("after"), &problem);
-        ASSERT_TRUE(now) << problem;
-        if (!SamePixels(*now, before) && SamePixels(*now, after))
-            break;
-        after = *now;
-        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
-            << "the board did not settle on a change after two clicks" << Screenshots();
-        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
-    }
+    ASSERT_NO_FATAL_FAILURE(SwapCells(kGrid, first, second, before, &after));
     for (int cell = 0; cell < kGrid.Cells(); ++cell) {
         const int was = cell == first ? second : cell == second ? first : cell;
         EXPECT_TRUE(SamePixels(after.copy(kGrid.CellRect(cell)), before.copy(kGrid.CellRect(was))))
