@@ -3,19 +3,16 @@
 // relative links into the program directory, and the installed game, run
 // through its launcher from a read-only tree, playing a sample pack at once.
 #include "tests/e2e/GameHarness.h"
+#include "tests/e2e/PrivateMounts.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <set>
 
-#include <sched.h>
-#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -81,34 +78,6 @@ class InstallTest : public GameTest {
         ASSERT_TRUE(install.ok) << install.problem << "\n" << Text(install.out);
     }
 
-    // As FaultsEndToEndTest does: mounts made after this stay in a mount
-    // namespace of the test's own. Use with ASSERT_NO_FATAL_FAILURE, then
-    // return when IsSkipped().
-    void MountReadOnly(const QString& folder) {
-        if (::unshare(CLONE_NEWNS) != 0) {
-            if (errno == EPERM)
-                GTEST_SKIP() << "cannot make a mount namespace (" << std::strerror(errno)
-                             << "): the test needs CAP_SYS_ADMIN to make the install read-only";
-            FAIL() << "unshare(CLONE_NEWNS): " << std::strerror(errno);
-        }
-        ASSERT_EQ(::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0)
-            << std::strerror(errno);
-        const std::string path = QFile::encodeName(folder).toStdString();
-        ASSERT_EQ(::mount(path.c_str(), path.c_str(), nullptr, MS_BIND | MS_REC, nullptr), 0)
-            << path << ": " << std::strerror(errno);
-        mounted_ = path;
-        ASSERT_EQ(
-            ::mount(nullptr, path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr), 0)
-            << path << ": " << std::strerror(errno);
-        ASSERT_NE(::access(path.c_str(), W_OK), 0) << path << " is still writable";
-    }
-
-    void TearDown() override {
-        GameTest::TearDown();
-        if (!mounted_.empty())
-            ::umount2(mounted_.c_str(), MNT_DETACH);
-    }
-
     // Waits until the board shows the same jumble of `picture` twice running:
     // every cell one of its tiles, each tile once. Use with
     // ASSERT_NO_FATAL_FAILURE.
@@ -143,8 +112,7 @@ class InstallTest : public GameTest {
         return int(tiles.size()) == kGrid.Cells();
     }
 
-  private:
-    std::string mounted_;
+    PrivateMounts mounts_;
 };
 
 TEST_F(InstallTest, LaysOutEveryFileAndNothingElse) {
@@ -192,9 +160,16 @@ TEST_F(InstallTest, LaysOutEveryFileAndNothingElse) {
 
 TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
     ASSERT_NO_FATAL_FAILURE(InstallBuild());
-    ASSERT_NO_FATAL_FAILURE(MountReadOnly(destDir_));
-    if (IsSkipped())
-        return;
+    // Read-only, as a system-wide install is, where the test may mount;
+    // else the game plays from the writable tree, with its working files
+    // beside it.
+    bool readOnly = false;
+    std::string reason;
+    ASSERT_NO_FATAL_FAILURE(mounts_.Enter(&readOnly, &reason));
+    if (readOnly)
+        ASSERT_NO_FATAL_FAILURE(mounts_.MountReadOnly(destDir_));
+    else
+        RecordProperty("writable_tree", reason);
 
     // Scratch folders for everything the game may look at or write.
     QProcessEnvironment environment = gameEnvironment_;
@@ -204,7 +179,9 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_DATA_DIRS"), root.filePath(QStringLiteral("datadirs")));
-    const QString working = root.filePath(QStringLiteral("cache/Quadrillo/temp.bmp"));
+    const QString inCache = root.filePath(QStringLiteral("cache/Quadrillo/temp.bmp"));
+    const QString besideProgram = Installed(QStringLiteral("usr/lib/quadrillo/temp.bmp"));
+    const QString working = readOnly ? inCache : besideProgram;
 
     ASSERT_NO_FATAL_FAILURE(
         StartGame(environment, {}, Installed(QStringLiteral("usr/games/quadrillo"))));
@@ -215,18 +192,18 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
     ASSERT_TRUE(board) << problem;
     board_ = *board;
 
-    // The picture played is copied out of its pack to the player's cache, as
-    // the program directory is read-only.
+    // The picture played is copied out of its pack to the player's cache
+    // when the program directory is read-only.
     QImage picture;
     QElapsedTimer waited;
     waited.start();
     while ((picture = QImage(working)).isNull()) {
         ASSERT_LT(waited.elapsed(), kScreenWaitMs)
-            << "no working picture in the cache folder; game output: " << GameOutput();
+            << "no working picture in " << Text(working) << "; game output: " << GameOutput();
         ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
     }
     ASSERT_EQ(picture.size(), kGrid.BoardSize());
-    EXPECT_FALSE(QFileInfo::exists(Installed(QStringLiteral("usr/lib/quadrillo/temp.bmp"))));
+    EXPECT_FALSE(QFileInfo::exists(readOnly ? besideProgram : inCache));
     QImage before;
     ASSERT_NO_FATAL_FAILURE(AwaitJumbleOf(picture, &before));
 
@@ -246,7 +223,7 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
     }
 
     ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
-    EXPECT_FALSE(QFileInfo::exists(working)) << "the cache's temp.bmp outlived the game";
+    EXPECT_FALSE(QFileInfo::exists(working)) << "the working temp.bmp outlived the game";
 }
 
 } // namespace
