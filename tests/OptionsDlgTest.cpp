@@ -74,7 +74,7 @@ class OptionsDlgTest : public ::testing::Test {
             contents.push_back({prefix + QString::number(k), EncodeBmp24(Solid(Colour(k)))});
         ASSERT_EQ(WritePack(program.File(name), category, contents), QString());
     }
-    void Scan() { ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty()); }
+    void Scan() { ASSERT_TRUE(ScanPacks(catalogue, program.PackFolders()).empty()); }
     void Open() {
         dialog =
             std::make_unique<COptionsDlg>(catalogue, state, messages, *profile, program, nullptr);
@@ -341,7 +341,9 @@ TEST_F(OptionsDlgTest, NoPacksAtAllIsToldOnceBeforeTheDialogShowsAndItStaysUsabl
     Open();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0],
-              (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress(),
+              (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress() +
+                                            "\n\nPut picture packs (.qdr files) in the folder " +
+                                            dir.path() + " and start Quadrillo again.",
                                         "No picture packs found"}));
     EXPECT_EQ(messages.owners[0], dialog.get());
     EXPECT_EQ(visibleAtBox, std::vector<bool>{false});
