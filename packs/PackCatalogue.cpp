@@ -42,6 +42,21 @@ std::vector<PackFiles::File> Candidates(PackFiles& files, std::size_t& letters) 
     return found;
 }
 
+// Each folder's path and a separator, so that a pack's full path is made by
+// joining two strings rather than by path's operator/, which copies and
+// splits the folder's components again for every pack.
+std::vector<std::string> FolderPrefixes(const PackFiles& files) {
+    std::vector<std::string> prefixes;
+    prefixes.reserve(files.folders.size());
+    for (const std::unique_ptr<DirectoryHandle>& folder : files.folders) {
+        std::string prefix = folder->Path().native();
+        if (!prefix.empty() && prefix.back() != '/')
+            prefix += '/';
+        prefixes.push_back(std::move(prefix));
+    }
+    return prefixes;
+}
+
 } // namespace
 
 QString PackName(const std::filesystem::path& pack) {
@@ -95,6 +110,7 @@ PackFiles FindPackFiles(const std::vector<std::filesystem::path>& folders) {
 PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
     catalogue = PackCatalogue();
     PackProblems problems = files.problems;
+    const std::vector<std::string> prefixes = FolderPrefixes(files);
     for (const PackFiles::File& file : files.taken) {
         const DirectoryHandle& folder = *files.folders[file.folder];
         unsigned char bytes[kPackHeaderSize] = {};
@@ -106,7 +122,10 @@ PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
             problems.push_back({PackProblem::Kind::Refused, QString::fromStdString(error.what())});
             continue;
         }
-        std::filesystem::path path = files.PathOf(file);
+        std::string joined;
+        joined.reserve(prefixes[file.folder].size() + file.name.size());
+        std::filesystem::path path(
+            std::move(joined.append(prefixes[file.folder]).append(file.name)));
         PackHeader header;
         std::optional<PackProblem> refused = ParsePackHeader(bytes, got, path, header);
         if (header.magic != kPackMagic) {
