@@ -1,7 +1,5 @@
 #include "packs/PackCatalogue.h"
 
-#include "packs/Windows1252.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -58,10 +56,6 @@ std::vector<std::string> FolderPrefixes(const PackFiles& files) {
 }
 
 } // namespace
-
-QString PackName(const std::filesystem::path& pack) {
-    return DecodeFileName(pack.filename().native());
-}
 
 bool IsPackFileName(std::string_view name) {
     if (name.size() <= 4)
@@ -129,7 +123,7 @@ PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
         PackHeader header;
         std::optional<PackProblem> refused = ParsePackHeader(bytes, got, path, header);
         if (header.magic != kPackMagic) {
-            problems.push_back({PackProblem::Kind::BadMagic, QString::fromStdString(file.name)});
+            problems.push_back({PackProblem::Kind::BadMagic, PackName(path)});
             continue;
         }
         if (refused) {

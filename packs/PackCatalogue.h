@@ -28,9 +28,6 @@ struct PackCatalogue {
     std::array<std::int32_t, kCategoryCount> pictureTotal{};
 };
 
-// A pack as lists and messages name it: its file name.
-QString PackName(const std::filesystem::path& pack);
-
 // True for a name ending in ".qdr" in any case, as a pack file's does.
 bool IsPackFileName(std::string_view name);
 

@@ -1,6 +1,5 @@
 #include "packs/TakePicture.h"
 
-#include "packs/PackCatalogue.h"
 #include "packs/PackReader.h"
 #include "packs/PackReports.h"
 #include "platform/CommandTable.h"
