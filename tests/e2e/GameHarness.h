@@ -111,6 +111,9 @@ class GameTest : public ::testing::Test {
     // Writes `pictures` as a pack beside the game, each one encoded as a
     // pack bitmap is.
     void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
+    // The same in `folder`, made when missing.
+    void InstallPackIn(const QString& folder, const QString& name, int category,
+                       const std::vector<QImage>& pictures);
 
     // Starts the game from the launch directory; use with ASSERT_NO_FATAL_FAILURE.
     void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {});
@@ -183,6 +186,8 @@ class GameTest : public ::testing::Test {
     QString programDir_;
     QString launchDir_;
     QString configDir_;
+    QString dataDir_;       // the game's XDG_DATA_HOME
+    QString systemDataDir_; // its XDG_DATA_DIRS
     QProcessEnvironment toolEnvironment_;
     QProcessEnvironment gameEnvironment_;
     QRect board_;

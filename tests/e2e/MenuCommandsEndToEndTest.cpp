@@ -265,7 +265,7 @@ TEST_F(MenuCommandsTest, CommandLineAnswersVersionRefusesUnknownOptionAndPlaysPi
 
     {
         SCOPED_TRACE("--version without a display");
-        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment bare = gameEnvironment_;
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             bare.remove(QLatin1String(name));
         const ToolRun run = RunTool(game, {QStringLiteral("--version")}, bare, kExitWaitMs);
