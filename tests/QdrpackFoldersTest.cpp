@@ -175,29 +175,22 @@ TEST_F(QdrpackFoldersTest, ListWithoutPacksShowsEveryPackTheGamePlays) {
     WriteBytes(System() / "bad.qdr", "Yxx");
     run = Qdrpack({"list"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "Cartoons\n"
-                       "  1  toons.qdr  1 pictures  " +
-                           Shown(Program() / "toons.qdr") +
-                           "\n"
-                           "Misc\n"
-                           "  1  a.qdr  3 pictures  " +
-                           Shown(User() / "a.qdr") +
-                           "\n"
-                           "  2  b.qdr  2 pictures  " +
-                           Shown(Program() / "b.qdr") +
-                           "\n"
-                           "  3  c.qdr  1 pictures  " +
-                           Shown(User() / "c.qdr") +
-                           "\n"
-                           "  4  d.qdr  4 pictures  " +
-                           Shown(System() / "d.qdr") +
-                           "\n"
-                           "Movies\n"
-                           "  1  same.qdr  1 pictures  " +
-                           Shown(Program() / "same.qdr") + "\nnot played: " +
-                           Shown(System() / "a.qdr") + " (the same name in " + Shown(User()) +
-                           " comes first)\nnot played: " + Shown(User() / "same.qdr") +
-                           " (the same name in " + Shown(Program()) + " comes first)\n");
+    const QStringList lines = {
+        "Cartoons",
+        "  1  toons.qdr  1 pictures  " + Shown(Program() / "toons.qdr"),
+        "Misc",
+        "  1  a.qdr  3 pictures  " + Shown(User() / "a.qdr"),
+        "  2  b.qdr  2 pictures  " + Shown(Program() / "b.qdr"),
+        "  3  c.qdr  1 pictures  " + Shown(User() / "c.qdr"),
+        "  4  d.qdr  4 pictures  " + Shown(System() / "d.qdr"),
+        "Movies",
+        "  1  same.qdr  1 pictures  " + Shown(Program() / "same.qdr"),
+        "not played: " + Shown(System() / "a.qdr") + " (the same name in " + Shown(User()) +
+            " comes first)",
+        "not played: " + Shown(User() / "same.qdr") + " (the same name in " + Shown(Program()) +
+            " comes first)",
+    };
+    EXPECT_EQ(run.out, lines.join('\n') + '\n');
     EXPECT_EQ(run.err, "qdrpack: bad.qdr: the first byte is not \"X\"; this may not be a picture "
                        "pack\n");
 

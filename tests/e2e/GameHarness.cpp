@@ -239,6 +239,17 @@ void GameTest::StartGame(const QProcessEnvironment& environment, const QStringLi
     ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
 }
 
+void GameTest::StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments) {
+    ASSERT_NO_FATAL_FAILURE(StartGame(arguments));
+    std::string problem;
+    const std::optional<QString> found = FindWindow(&problem);
+    ASSERT_TRUE(found) << "the game's window did not appear: " << problem;
+    *window = *found;
+    const std::optional<QRect> board = BoardOnScreen(*window, grid.BoardSize(), &problem);
+    ASSERT_TRUE(board) << problem;
+    board_ = *board;
+}
+
 std::string GameTest::GameOutput() {
     // No event loop runs here: what the game printed waits in the pipe
     // until read.

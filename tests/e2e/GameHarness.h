@@ -119,6 +119,10 @@ class GameTest : public ::testing::Test {
     void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {});
     void StartGame(const QStringList& arguments = {}) { StartGame(gameEnvironment_, arguments); }
 
+    // Starts the game and finds its window and its board at `grid`, which
+    // board_ is set to; use with ASSERT_NO_FATAL_FAILURE.
+    void StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments = {});
+
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();
 

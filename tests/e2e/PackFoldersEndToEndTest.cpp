@@ -57,17 +57,12 @@ class PackFoldersTest : public GameTest {
 
     // Starts the game, reads which picture its board shows whole, and ends it.
     void PlayedAtStart(int* picture) {
-        ASSERT_NO_FATAL_FAILURE(StartGame());
-        std::string problem;
-        const std::optional<QString> window = FindWindow(&problem);
-        ASSERT_TRUE(window) << "the game's window did not appear: " << problem;
-        const std::optional<QRect> board = BoardOnScreen(*window, kGrid.BoardSize(), &problem);
-        ASSERT_TRUE(board) << problem;
-        board_ = *board;
+        QString window;
+        ASSERT_NO_FATAL_FAILURE(StartWithBoard(kGrid, &window));
         QImage image;
         ASSERT_NO_FATAL_FAILURE(
             WaitForWholePicture(kGrid, pictures_, QStringLiteral("start"), &image, picture));
-        ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
+        ASSERT_NO_FATAL_FAILURE(CloseGame(window));
     }
 };
 
