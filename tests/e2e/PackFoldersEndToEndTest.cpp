@@ -1,9 +1,6 @@
 // The real game reads packs from the player's data folder and the system's
-// after its own directory, as one list, and says where to put packs when it
-// finds none.
+// after its own directory, as one list.
 #include "tests/e2e/GameHarness.h"
-
-#include "packs/PackReports.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,42 +87,4 @@ TEST_F(PackFoldersTest, TheDataFoldersPacksArePlayedInOneOrderWithTheGamesOwn) {
         ASSERT_NO_FATAL_FAILURE(PlayedAtStart(&picture));
         EXPECT_EQ(picture, title - 1) << Screenshots();
     }
-}
-
-TEST_F(PackFoldersTest, NoPacksAnywhereSaysWhereToPutThem) {
-    ASSERT_NO_FATAL_FAILURE(InstallGame());
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    std::string problem;
-    const std::optional<QString> box =
-        WaitForWindow(QStringLiteral("No picture packs found"), &problem);
-    ASSERT_TRUE(box) << problem << Screenshots();
-    // Three clicks select one paragraph; a drag from the first line's start
-    // to the box's bottom right corner selects them all.
-    const std::optional<QString> first = MessageBoxText(*box, &problem);
-    ASSERT_TRUE(first) << problem << Screenshots();
-    const std::optional<QRect> outer = WindowOnScreen(*box, &problem);
-    ASSERT_TRUE(outer) << problem;
-    const ToolRun dragged =
-        RunTool(QStringLiteral("xdotool"),
-                {QStringLiteral("mousemove"), QStringLiteral("--window"), *box,
-                 QStringLiteral("48"), QStringLiteral("18"), QStringLiteral("mousedown"),
-                 QStringLiteral("1"), QStringLiteral("mousemove"), QStringLiteral("--window"), *box,
-                 QString::number(outer->width() - 2), QString::number(outer->height() - 2),
-                 QStringLiteral("mouseup"), QStringLiteral("1")},
-                toolEnvironment_);
-    ASSERT_TRUE(dragged.ok) << dragged.problem;
-    const ToolRun selection =
-        RunTool(QStringLiteral("xclip"),
-                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("primary")},
-                toolEnvironment_);
-    ASSERT_TRUE(selection.ok) << selection.problem;
-    const std::optional<QString> text = QString::fromUtf8(selection.out);
-    EXPECT_EQ(Text(*text),
-              Text(QStringLiteral("If you'd like some go to ") + PackDownloadAddress() +
-                   QStringLiteral("\n\nPut picture packs (.qdr files) in the folder ") +
-                   UserPacks() + QStringLiteral(" and start Quadrillo again.")));
-    ASSERT_TRUE(SendKeys(*box, {QStringLiteral("Return")}, &problem)) << problem;
-    const std::optional<QString> window = FindWindow(&problem);
-    ASSERT_TRUE(window) << problem;
-    ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
 }
