@@ -42,13 +42,9 @@ TEST_F(EndToEndTest, ShowsPictureSwapsTwoClickedTilesAndExitsOnCloseRequest) {
     const QString decoyBmp = QDir(launchDir_).filePath(QStringLiteral("temp.bmp"));
     ASSERT_TRUE(decoy.save(decoyBmp, "BMP"));
 
-    ASSERT_NO_FATAL_FAILURE(StartGame());
+    QString window;
+    ASSERT_NO_FATAL_FAILURE(StartWithBoard(kGrid, &window));
     std::string problem;
-    const std::optional<QString> window = FindWindow(&problem);
-    ASSERT_TRUE(window) << "the game's window did not appear: " << problem;
-    const std::optional<QRect> board = BoardOnScreen(*window, kGrid.BoardSize(), &problem);
-    ASSERT_TRUE(board) << problem;
-    board_ = *board;
 
     QImage before;
     int picture = -1;
@@ -73,7 +69,7 @@ TEST_F(EndToEndTest, ShowsPictureSwapsTwoClickedTilesAndExitsOnCloseRequest) {
             << "cell " << Name(cell) << " changed though it was not clicked" << Screenshots();
     }
 
-    ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
+    ASSERT_NO_FATAL_FAILURE(CloseGame(window));
     EXPECT_FALSE(QFileInfo::exists(tempBmp)) << "temp.bmp is still in the program directory";
     EXPECT_TRUE(QFileInfo::exists(decoyBmp)) << "temp.bmp of the launch directory was deleted";
 }

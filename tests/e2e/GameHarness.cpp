@@ -157,11 +157,13 @@ void GameTest::SetUp() {
                         "to the display this test drives the game on.";
     ASSERT_TRUE(scratch_.isValid()) << Text(scratch_.errorString());
     const QDir root(scratch_.path());
-    for (const char* name : {"program", "launch", "config", "runtime"})
+    for (const char* name : {"program", "launch", "config", "runtime", "data", "system-data"})
         ASSERT_TRUE(root.mkpath(QLatin1String(name))) << name;
     programDir_ = root.filePath(QStringLiteral("program"));
     launchDir_ = root.filePath(QStringLiteral("launch"));
     configDir_ = root.filePath(QStringLiteral("config"));
+    dataDir_ = root.filePath(QStringLiteral("data"));
+    systemDataDir_ = root.filePath(QStringLiteral("system-data"));
     // Qt refuses a runtime directory others can read.
     QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -174,6 +176,9 @@ void GameTest::SetUp() {
     gameEnvironment_.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir_);
     gameEnvironment_.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                             root.filePath(QStringLiteral("runtime")));
+    // Packs installed on the machine or for its user never join the test's.
+    gameEnvironment_.insert(QStringLiteral("XDG_DATA_HOME"), dataDir_);
+    gameEnvironment_.insert(QStringLiteral("XDG_DATA_DIRS"), systemDataDir_);
     gameEnvironment_.remove(QStringLiteral("QUADRILLO_REPORT_FIRST_PAINT"));
 }
 
@@ -210,12 +215,18 @@ void GameTest::InstallGame() {
 }
 
 void GameTest::InstallPack(const QString& name, int category, const std::vector<QImage>& pictures) {
+    InstallPackIn(programDir_, name, category, pictures);
+}
+
+void GameTest::InstallPackIn(const QString& folder, const QString& name, int category,
+                             const std::vector<QImage>& pictures) {
+    ASSERT_TRUE(QDir().mkpath(folder)) << Text(folder);
     std::vector<PackPicture> contents;
     for (std::size_t i = 0; i < pictures.size(); ++i)
         contents.push_back(
             {QStringLiteral("Test picture %1").arg(i + 1), EncodeBmp24(pictures[i])});
-    const QString refused =
-        WritePack(std::filesystem::path(ProgramFile(name).toStdString()), category, contents);
+    const QString refused = WritePack(
+        std::filesystem::path(QDir(folder).filePath(name).toStdString()), category, contents);
     ASSERT_TRUE(refused.isEmpty()) << "the pack writer refused the pack: " << Text(refused);
 }
 
@@ -227,6 +238,17 @@ void GameTest::StartGame(const QProcessEnvironment& environment, const QStringLi
     game_.setProcessChannelMode(QProcess::MergedChannels);
     game_.start(binary.isEmpty() ? ProgramFile("quadrillo") : binary, arguments);
     ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
+}
+
+void GameTest::StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments) {
+    ASSERT_NO_FATAL_FAILURE(StartGame(arguments));
+    std::string problem;
+    const std::optional<QString> found = FindWindow(&problem);
+    ASSERT_TRUE(found) << "the game's window did not appear: " << problem;
+    *window = *found;
+    const std::optional<QRect> board = BoardOnScreen(*window, grid.BoardSize(), &problem);
+    ASSERT_TRUE(board) << problem;
+    board_ = *board;
 }
 
 std::string GameTest::GameOutput() {

@@ -111,12 +111,19 @@ class GameTest : public ::testing::Test {
     // Writes `pictures` as a pack beside the game, each one encoded as a
     // pack bitmap is.
     void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
+    // The same in `folder`, made when missing.
+    void InstallPackIn(const QString& folder, const QString& name, int category,
+                       const std::vector<QImage>& pictures);
 
     // Starts the game from the launch directory: the copy InstallGame made,
     // or `binary`. Use with ASSERT_NO_FATAL_FAILURE.
     void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {},
                    const QString& binary = {});
     void StartGame(const QStringList& arguments = {}) { StartGame(gameEnvironment_, arguments); }
+
+    // Starts the game and finds its window and its board at `grid`, which
+    // board_ is set to; use with ASSERT_NO_FATAL_FAILURE.
+    void StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments = {});
 
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();
@@ -190,6 +197,8 @@ class GameTest : public ::testing::Test {
     QString programDir_;
     QString launchDir_;
     QString configDir_;
+    QString dataDir_;       // the game's XDG_DATA_HOME
+    QString systemDataDir_; // its XDG_DATA_DIRS
     QProcessEnvironment toolEnvironment_;
     QProcessEnvironment gameEnvironment_;
     QRect board_;
