@@ -7,9 +7,11 @@ install_missing_packages
 rm -rf build build-asan
 build_quadrillo
 
-# The end-to-end test drives the real binary on a virtual X server.
+# The end-to-end test drives the real binary on a virtual X server. Without
+# -noreset the server resets whenever its last client goes, and refuses the
+# next game for a moment.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do
