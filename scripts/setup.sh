@@ -8,6 +8,7 @@ QUADRILLO_PACKAGES=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip x11-apps imagemagick libx11-dev
+    librsvg2-bin desktop-file-utils appstream man-db
 )
 
 # apt-get as root, through sudo when we are not; sudo would drop a
