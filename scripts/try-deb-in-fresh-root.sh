@@ -14,7 +14,7 @@ if [ "$(id -u)" -ne 0 ]; then
     exec sudo --preserve-env=QUADRILLO_BASE_ROOT "$0" "$@"
 fi
 top=$(cd "$(dirname "$0")/.." && pwd)
-deb=${1:-$(ls -t "$top"/dist/quadrillo_*.deb 2>/dev/null | head -n 1)}
+deb=${1:-$(ls -t "$top"/dist/quadrillo_*.deb 2>/dev/null | head -n 1 || true)}
 [ -f "$deb" ] || {
     echo "No package to try: run scripts/build-deb.sh first, or name one" >&2
     exit 1
@@ -128,6 +128,8 @@ in_root DISPLAY="$display" timeout 30 xdotool search --sync --onlyvisible --name
 sleep 2
 in_root DISPLAY="$display" xwd -root -silent >"$scratch/screen.xwd"
 convert "xwd:$scratch/screen.xwd" "$shot"
+# The picture is the caller's, not root's.
+[ -n "${SUDO_UID:-}" ] && chown "$SUDO_UID:$SUDO_GID" "$shot"
 kill -0 "${pids[-1]}"
 echo "The game runs; its working files:"
 as_player sh -c 'ls -l ~/.cache/Quadrillo'
