@@ -39,7 +39,7 @@ cleanup() {
     local i clean=1
     # The game before its X server.
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
+        { kill "${pids[i]}" && wait "${pids[i]}"; } 2>/dev/null || true
     done
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
         umount "${mounted[i]}" || clean=0
@@ -52,6 +52,7 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 
 echo "== Bootstrapping Debian $suite from $mirror"
 if [ -n "${QUADRILLO_BASE_ROOT:-}" ]; then
@@ -97,14 +98,14 @@ tail -n 8 "$scratch/apt.log"
 
 in_root useradd --create-home --shell /bin/sh player
 player=$(in_root id -u player)
-as_player() {
-    chroot --userspec="$player:$player" "$root" env -i HOME=/home/player USER=player \
-        LANG=C.UTF-8 PATH=/usr/bin:/bin:/usr/games "$@"
-}
+# A command, not a function: started in the background, its process is the
+# game's own, so killing it ends the game.
+as_player=(chroot --userspec="$player:$player" "$root" env -i HOME=/home/player USER=player
+    LANG=C.UTF-8 PATH=/usr/bin:/bin:/usr/games)
 
 echo "== As a new user"
-as_player sh -xc 'cd && quadrillo --version && readlink -f /usr/games/quadrillo' 2>&1
-as_player sh -xc 'qdrpack check /usr/lib/quadrillo/*.qdr' 2>&1
+"${as_player[@]}" sh -xc 'cd && quadrillo --version && readlink -f /usr/games/quadrillo' 2>&1
+"${as_player[@]}" sh -xc 'qdrpack check /usr/lib/quadrillo/*.qdr' 2>&1
 
 echo "== The game on the root's own X server"
 in_root apt-get install -y -qq --no-install-recommends xvfb x11-apps xdotool >/dev/null
@@ -120,7 +121,7 @@ done
     exit 1
 }
 display=:$(head -n 1 "$scratch/display")
-as_player DISPLAY="$display" quadrillo 2>&1 &
+"${as_player[@]}" DISPLAY="$display" quadrillo 2>&1 &
 pids+=($!)
 in_root DISPLAY="$display" timeout 30 xdotool search --sync --onlyvisible --name '^Quadrillo$' \
     >/dev/null
@@ -132,7 +133,7 @@ convert "xwd:$scratch/screen.xwd" "$shot"
 [ -n "${SUDO_UID:-}" ] && chown "$SUDO_UID:$SUDO_GID" "$shot"
 kill -0 "${pids[-1]}"
 echo "The game runs; its working files:"
-as_player sh -c 'ls -l ~/.cache/Quadrillo'
+"${as_player[@]}" sh -c 'ls -l ~/.cache/Quadrillo'
 echo "Screenshot: $shot"
 
 echo "== The desktop file"
