@@ -14,12 +14,12 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-version=$(dpkg-parsechangelog -S Version)
-source_dir="$scratch/quadrillo-$version"
+source_dir=$scratch/quadrillo
 mkdir "$source_dir"
 git archive HEAD | tar -x -C "$source_dir"
 
 cd "$source_dir"
+version=$(dpkg-parsechangelog -S Version)
 if ! dpkg-checkbuilddeps 2>/dev/null; then
     apt_get update -qq
     apt_get build-dep -y -qq --no-install-recommends ./
@@ -33,5 +33,5 @@ lintian --fail-on error "../quadrillo_${version}_${arch}.changes"
 
 cd "$top"
 mkdir -p dist
-cp "$source_dir/../$deb" dist/
+cp "$scratch/$deb" dist/
 echo "dist/$deb"
