@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kWebAddress = QStringLiteral("https://quadrillo.example.org");
+const QString kWebAddress = QStringLiteral(QUADRILLO_HOMEPAGE_URL);
 
 // A box ends with the id of the button that ended it; OK's is 1.
 constexpr int kOkId = 1;
@@ -19,15 +19,16 @@ static_assert(kOkId == QDialog::Accepted);
 } // namespace
 
 const QString& AboutBox::Text() {
-    static const QString text = QStringLiteral("Quadrillo v1.00 (2026)\n"
-                                               "\n"
-                                               "Game by the Quadrillo developers\n"
-                                               "\n"
-                                               "Sample pictures painted by code for the game\n"
-                                               "\n"
-                                               "Pack tool qdrpack by the Quadrillo developers\n"
-                                               "\n") +
-                                kWebAddress;
+    static const QString text =
+        QStringLiteral("Quadrillo v" QUADRILLO_VERSION " (" QUADRILLO_RELEASE_YEAR ")\n"
+                       "\n"
+                       "Game by the Quadrillo developers\n"
+                       "\n"
+                       "Sample pictures painted by code for the game\n"
+                       "\n"
+                       "Pack tool qdrpack by the Quadrillo developers\n"
+                       "\n") +
+        kWebAddress;
     return text;
 }
 

@@ -11,7 +11,7 @@ bool ChoosePicture(PuzzleState& state, const PackCatalogue& catalogue,
     const std::optional<ChosenPicture> chosen =
         ChoosePictureFrom(catalogue, state.category, state.title, state.randomMode, services.draw);
     if (!chosen) {
-        ShowNoPacksFound(services.messages);
+        ShowNoPacksFound(services.directory.UserPackFolder(), services.messages);
         return false;
     }
     // Taken into temp.bmp only once whole and shown, so a failure leaves the

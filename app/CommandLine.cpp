@@ -46,5 +46,5 @@ QString UsageText() {
 }
 
 QString VersionText() {
-    return QStringLiteral("Quadrillo 1.00\n");
+    return QStringLiteral("Quadrillo " QUADRILLO_VERSION "\n");
 }

@@ -18,6 +18,19 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace {
+
+// Every size the icon is rendered at, so none is scaled from another.
+QIcon WindowIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons/window"));
+    for (const QString& name : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(name));
+    return icon;
+}
+
+} // namespace
+
 CMainFrame::CMainFrame(PuzzleState& state, Services services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -25,7 +38,7 @@ CMainFrame::CMainFrame(PuzzleState& state, Services services)
       state_(state), services_(std::move(services)),
       board_(new BoardWidget(state, services_.messages, this)) {
     setWindowTitle(QStringLiteral("Quadrillo"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrillo.png")));
+    setWindowIcon(WindowIcon());
     setCentralWidget(board_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -35,7 +35,7 @@ bool CMainFrame::ChoosePicture() {
 
 void CMainFrame::OnNewPicture() {
     if (!HasPictures(services_.catalogue, state_.category)) {
-        ShowNoPacksFound(services_.messages);
+        ShowNoPacksFound(services_.programDirectory.UserPackFolder(), services_.messages);
         return;
     }
     // The new picture replaces temp.bmp only once it is whole: a New that

@@ -56,7 +56,7 @@ bool CPuzzleApp::InitInstance(const QString& picture) {
     // A pack that cannot be read is reported and start-up goes on; the
     // window then opens without a picture.
     ReportSettingsFault(*profile_, messages_);
-    ShowPackProblems(ScanPacks(catalogue_, programDirectory_.Path()), messages_);
+    ShowPackProblems(ScanPacks(catalogue_, programDirectory_.PackFolders()), messages_);
     bool played = false;
     if (!picture.isEmpty())
         RunCommand([&] { played = mainFrame_->OpenPicture(picture); }, messages_);

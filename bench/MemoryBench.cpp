@@ -82,7 +82,7 @@ struct Game {
             if (!why.isEmpty())
                 problem = "a pack was refused: " + why.toStdString();
         }
-        if (!ScanPacks(catalogue, program).empty())
+        if (!ScanPacks(catalogue, {program}).empty())
             problem = "the packs did not scan cleanly";
         chooser.answer = dir.filePath(QStringLiteral("photo.bmp"));
         QFile photo(chooser.answer);

@@ -51,7 +51,7 @@ struct Game {
     Game() {
         const QString why = WritePack(program / "bench.qdr", Misc,
                                       {{QStringLiteral("Gradient"), EncodeBmp24(Gradient(1))}});
-        ScanPacks(catalogue, program);
+        ScanPacks(catalogue, {program});
         const PackListing listing = ReadPackListing(program / "bench.qdr");
         if (!why.isEmpty() || listing.records.size() != 1) {
             std::fprintf(stderr, "new picture benchmark: cannot make its pack\n");

@@ -91,7 +91,7 @@ struct ProgramFiles {
         Write("views.qdr", Misc,
               {{QStringLiteral("Plain"), EncodeBmp24(large)},
                {QStringLiteral("Mirrored"), EncodeBmp24(large.mirrored(true, false))}});
-        if (!ScanPacks(catalogue, path).empty())
+        if (!ScanPacks(catalogue, {path}).empty())
             Die("the packs did not scan cleanly");
     }
     void Write(const std::string& name, int category, const std::vector<PackPicture>& pictures) {
@@ -156,7 +156,7 @@ void BM_ReadTitles10000Floor(benchmark::State& run) {
     const ProgramFiles& files = Files();
     std::vector<std::string> packs;
     for (const PackEntry& pack : files.catalogue.packs[Movies])
-        packs.push_back((files.path / pack.name).string());
+        packs.push_back(pack.path.string());
     int read = 0;
     for (auto _ : run) {
         read = 0;

@@ -63,7 +63,7 @@ void BM_ScanPacks1000(benchmark::State& state) {
     const PackDirectory& packs = Packs();
     PackCatalogue catalogue;
     for (auto _ : state) {
-        const PackProblems problems = ScanPacks(catalogue, packs.path);
+        const PackProblems problems = ScanPacks(catalogue, {packs.path});
         benchmark::DoNotOptimize(problems.data());
     }
     int found = 0, pictures = 0;

@@ -65,6 +65,9 @@ std::vector<std::string> ChildEnvironment(const fs::path& root, const std::strin
         {"QT_QPA_PLATFORM", "xcb"},
         {"XDG_CONFIG_HOME", (root / "config").string()},
         {"XDG_RUNTIME_DIR", (root / "runtime").string()},
+        // Only the bench's own packs are scanned.
+        {"XDG_DATA_HOME", (root / "data").string()},
+        {"XDG_DATA_DIRS", (root / "system-data").string()},
         {"QUADRILLO_REPORT_FIRST_PAINT", "1"},
     };
     std::vector<std::string> environment;

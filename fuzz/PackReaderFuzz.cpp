@@ -126,7 +126,7 @@ void ReadEverything(const std::uint8_t* data, std::size_t size) {
     }
 
     PackCatalogue catalogue;
-    const PackProblems problems = ScanPacks(catalogue, directory);
+    const PackProblems problems = ScanPacks(catalogue, {directory});
     int found = 0;
     for (int c = 0; c < kCategoryCount; ++c)
         found += catalogue.packCount[c];

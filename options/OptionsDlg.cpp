@@ -4,7 +4,6 @@
 #include "options/PictureSelection.h"
 #include "packs/PackReports.h"
 #include "packs/TakePicture.h"
-#include "packs/Windows1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileLayer.h"
 #include "platform/MessageBoxService.h"
@@ -405,7 +404,7 @@ bool COptionsDlg::OnInitDialog() {
         const std::string_view all = kCategories[std::size_t(category)].allItem;
         items.append(QString::fromUtf8(all.data(), qsizetype(all.size())));
         for (const PackEntry& pack : catalogue_.packs[category])
-            items.append(DecodeFileName(pack.name));
+            items.append(PackName(pack.path));
         combo->addItems(items);
         combo->setCurrentIndex(-1);
     }
@@ -480,7 +479,7 @@ void COptionsDlg::OnChooseFrom() {
     const auto withPacks = std::count_if(catalogue_.packCount.begin(), catalogue_.packCount.end(),
                                          [](std::int32_t count) { return count > 0; });
     if (withPacks == 0)
-        ShowNoPacksFound(messages_);
+        ShowNoPacksFound(directory_.UserPackFolder(), messages_);
     for (int category = 0; category < kCategoryCount; ++category)
         if (catalogue_.packCount[category] > 0)
             hasPacks_[std::size_t(category)] = 1;
@@ -536,8 +535,7 @@ void COptionsDlg::OnSelChangeCategory(int category) {
 
 void COptionsDlg::FillTitleList(int category, int title) {
     QStringList titles;
-    listMatches_ =
-        ListTitles(PacksShown(catalogue_, category, title), directory_, messages_, titles);
+    listMatches_ = ListTitles(PacksShown(catalogue_, category, title), messages_, titles);
     // In one go and unseen: item by item, a list of thousands takes seconds.
     const QSignalBlocker quiet(titleList_);
     titleList_->setUpdatesEnabled(false);

@@ -4,12 +4,11 @@
 #include "packs/Windows1252.h"
 #include "platform/CommandTable.h"
 #include "platform/PictureLoader.h"
-#include "platform/ProgramDirectory.h"
 
 #include <algorithm>
 
-bool ListTitles(std::span<const PackEntry> packs, const ProgramDirectory& directory,
-                MessageBoxService& messages, QStringList& titles) {
+bool ListTitles(std::span<const PackEntry> packs, MessageBoxService& messages,
+                QStringList& titles) {
     titles.clear();
     qsizetype expected = 0;
     for (const PackEntry& pack : packs)
@@ -17,15 +16,14 @@ bool ListTitles(std::span<const PackEntry> packs, const ProgramDirectory& direct
     titles.reserve(expected);
     bool matches = true;
     for (const PackEntry& pack : packs) {
-        const QString name = DecodeFileName(pack.name);
+        const QString name = PackName(pack.path);
         int listed = 0;
         PackListing listing;
         try {
-            listing =
-                VisitPackRecords(directory.File(pack.name), [&](const PackRecordView& record) {
-                    titles.append(DecodeWindows1252(record.title));
-                    ++listed;
-                });
+            listing = VisitPackRecords(pack.path, [&](const PackRecordView& record) {
+                titles.append(DecodeWindows1252(record.title));
+                ++listed;
+            });
         } catch (const FileError& error) {
             ReportFileError(error, messages);
             matches = false;

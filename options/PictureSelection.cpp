@@ -25,7 +25,7 @@ std::optional<SelectedPicture> ResolveSelectedPicture(const PackCatalogue& catal
     for (const PackEntry& pack : PacksShown(catalogue, category, title)) {
         const std::int64_t pictures = pack.pictures > 0 ? pack.pictures : 0;
         if (item < before + pictures)
-            return SelectedPicture{pack.name, int(item - before)};
+            return SelectedPicture{pack.path, int(item - before)};
         before += pictures;
     }
     return std::nullopt;

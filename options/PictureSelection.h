@@ -2,9 +2,9 @@
 
 #include "packs/PackCatalogue.h"
 
+#include <filesystem>
 #include <optional>
 #include <span>
-#include <string>
 
 // Which packs the title list shows: the one pack `title` names (from 1), or
 // every pack of the category for title 0. Nothing for a category outside
@@ -17,8 +17,8 @@ std::span<const PackEntry> PacksShown(const PackCatalogue& catalogue, int catego
 int ComboItemOfTitle(const PackCatalogue& catalogue, int category, int title);
 
 struct SelectedPicture {
-    std::string pack; // a name from the catalogue
-    int index = 0;    // within the pack, from 0
+    std::filesystem::path pack; // a path from the catalogue
+    int index = 0;              // within the pack, from 0
     bool operator==(const SelectedPicture&) const = default;
 };
 

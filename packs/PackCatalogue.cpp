@@ -1,10 +1,10 @@
 #include "packs/PackCatalogue.h"
 
-#include "platform/FileLayer.h"
-
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
-#include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -14,7 +14,50 @@ char Lowered(char c) {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-bool IsPackName(const std::string& name) {
+// Not there is no fault: the player's own folder mostly is not.
+bool Missing(int error) {
+    return error == ENOENT || error == ENOTDIR;
+}
+
+// The pack files of every folder, in no particular order.
+std::vector<PackFiles::File> Candidates(PackFiles& files, std::size_t& letters) {
+    std::vector<PackFiles::File> found;
+    for (std::size_t folder = 0; folder < files.folders.size(); ++folder) {
+        DirectoryHandle& handle = *files.folders[folder];
+        const int error = handle.OpenError();
+        if (folder > 0 && error != 0 && !Missing(error))
+            files.problems.push_back(
+                {PackProblem::Kind::Refused,
+                 QString::fromStdString(
+                     FileError(FileError::Operation::Open, handle.Path(), std::strerror(error))
+                         .what())});
+        for (DirectoryEntry& entry : handle.List())
+            if (IsPackFileName(entry.name) && !entry.isDirectory) {
+                letters += entry.name.size();
+                found.push_back({folder, std::move(entry.name)});
+            }
+    }
+    return found;
+}
+
+// Each folder's path and a separator, so that a pack's full path is made by
+// joining two strings rather than by path's operator/, which copies and
+// splits the folder's components again for every pack.
+std::vector<std::string> FolderPrefixes(const PackFiles& files) {
+    std::vector<std::string> prefixes;
+    prefixes.reserve(files.folders.size());
+    for (const std::unique_ptr<DirectoryHandle>& folder : files.folders) {
+        std::string prefix = folder->Path().native();
+        if (!prefix.empty() && prefix.back() != '/')
+            prefix += '/';
+        prefixes.push_back(std::move(prefix));
+    }
+    return prefixes;
+}
+
+} // namespace
+
+bool IsPackFileName(std::string_view name) {
     if (name.size() <= 4)
         return false;
     const char* end = name.data() + name.size() - 4;
@@ -22,61 +65,65 @@ bool IsPackName(const std::string& name) {
            Lowered(end[3]) == 'r';
 }
 
-std::vector<std::string> SortedPackFiles(DirectoryHandle& directory) {
-    std::vector<std::string> names;
+PackFiles FindPackFiles(const std::vector<std::filesystem::path>& folders) {
+    PackFiles files;
+    files.folders.reserve(folders.size());
+    for (const std::filesystem::path& folder : folders)
+        files.folders.push_back(std::make_unique<DirectoryHandle>(folder));
     std::size_t letters = 0;
-    for (DirectoryEntry& entry : directory.List())
-        if (IsPackName(entry.name) && !entry.isDirectory) {
-            letters += entry.name.size();
-            names.push_back(std::move(entry.name));
-        }
+    std::vector<PackFiles::File> found = Candidates(files, letters);
+
     // Each name lowered once, all into one buffer, rather than at every
     // comparison of the sort or into a string of its own.
     std::string lowered(letters, '\0');
-    std::vector<std::pair<std::string_view, std::string*>> keyed;
-    keyed.reserve(names.size());
+    std::vector<std::pair<std::string_view, PackFiles::File*>> keyed;
+    keyed.reserve(found.size());
     char* out = lowered.data();
-    for (std::string& name : names) {
+    for (PackFiles::File& file : found) {
         char* const start = out;
-        out = std::transform(name.begin(), name.end(), out, Lowered);
-        keyed.emplace_back(std::string_view(start, std::size_t(out - start)), &name);
+        out = std::transform(file.name.begin(), file.name.end(), out, Lowered);
+        keyed.emplace_back(std::string_view(start, std::size_t(out - start)), &file);
     }
+    // The same name from two folders ends up side by side, the first folder first.
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        const int order = a.first.compare(b.first);
-        return order != 0 ? order < 0 : *a.second < *b.second;
+        if (const int order = a.first.compare(b.first); order != 0)
+            return order < 0;
+        return std::tie(a.second->name, a.second->folder) <
+               std::tie(b.second->name, b.second->folder);
     });
-    std::vector<std::string> sorted;
-    sorted.reserve(keyed.size());
-    for (const auto& [key, name] : keyed)
-        sorted.push_back(std::move(*name));
-    return sorted;
+    files.taken.reserve(keyed.size());
+    for (const auto& [key, file] : keyed) {
+        if (!files.taken.empty() && files.taken.back().name == file->name)
+            files.hidden.push_back({std::move(*file), files.taken.back().folder});
+        else
+            files.taken.push_back(std::move(*file));
+    }
+    return files;
 }
 
-} // namespace
-
-std::vector<std::string> ListPackFiles(const std::filesystem::path& directory) {
-    DirectoryHandle handle(directory);
-    return SortedPackFiles(handle);
-}
-
-PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& directory) {
+PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
     catalogue = PackCatalogue();
-    PackProblems problems;
-    // Each pack is opened relative to the directory, not by its full path.
-    DirectoryHandle folder(directory);
-    for (std::string& name : SortedPackFiles(folder)) {
+    PackProblems problems = files.problems;
+    const std::vector<std::string> prefixes = FolderPrefixes(files);
+    for (const PackFiles::File& file : files.taken) {
+        const DirectoryHandle& folder = *files.folders[file.folder];
         unsigned char bytes[kPackHeaderSize] = {};
         std::size_t got = 0;
         try {
-            got = folder.ReadStart(name, bytes, kPackHeaderSize);
+            // Opened relative to the folder, not by its full path.
+            got = folder.ReadStart(file.name, bytes, kPackHeaderSize);
         } catch (const FileError& error) {
             problems.push_back({PackProblem::Kind::Refused, QString::fromStdString(error.what())});
             continue;
         }
+        std::string joined;
+        joined.reserve(prefixes[file.folder].size() + file.name.size());
+        std::filesystem::path path(
+            std::move(joined.append(prefixes[file.folder]).append(file.name)));
         PackHeader header;
-        std::optional<PackProblem> refused = ParsePackHeader(bytes, got, directory / name, header);
+        std::optional<PackProblem> refused = ParsePackHeader(bytes, got, path, header);
         if (header.magic != kPackMagic) {
-            problems.push_back({PackProblem::Kind::BadMagic, QString::fromStdString(name)});
+            problems.push_back({PackProblem::Kind::BadMagic, PackName(path)});
             continue;
         }
         if (refused) {
@@ -87,7 +134,12 @@ PackProblems ScanPacks(PackCatalogue& catalogue, const std::filesystem::path& di
             continue;
         catalogue.packCount[header.category] += 1;
         catalogue.pictureTotal[header.category] += header.pictureCount;
-        catalogue.packs[header.category].push_back({std::move(name), header.pictureCount});
+        catalogue.packs[header.category].push_back({std::move(path), header.pictureCount});
     }
     return problems;
+}
+
+PackProblems ScanPacks(PackCatalogue& catalogue,
+                       const std::vector<std::filesystem::path>& folders) {
+    return ScanPackFiles(catalogue, FindPackFiles(folders));
 }

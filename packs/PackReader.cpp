@@ -15,10 +15,6 @@ namespace {
 // picture's length claims.
 constexpr std::uint64_t kCopyChunk = 1 << 20;
 
-QString PackName(const std::filesystem::path& pack) {
-    return QString::fromStdString(pack.filename().string());
-}
-
 PackProblem Refusal(const std::filesystem::path& pack, const QString& why) {
     return {PackProblem::Kind::Refused,
             QStringLiteral("%1 is not a picture pack Quadrillo can read: %2.")
@@ -64,6 +60,10 @@ RecordRead ReadRecordHeader(InputFile& in, int number, RecordHeader& header,
 }
 
 } // namespace
+
+QString PackName(const std::filesystem::path& pack) {
+    return DecodeFileName(pack.filename().native());
+}
 
 std::optional<PackProblem> ParsePackHeader(const unsigned char* bytes, std::size_t got,
                                            const std::filesystem::path& pack, PackHeader& header) {

@@ -27,6 +27,9 @@ struct PackProblem {
 };
 using PackProblems = std::vector<PackProblem>;
 
+// A pack as lists and messages name it: its file name.
+QString PackName(const std::filesystem::path& pack);
+
 struct PackRecord {
     std::string title; // the raw title bytes
     std::uint32_t dataLength = 0;

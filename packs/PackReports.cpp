@@ -8,8 +8,15 @@ QString PackDownloadAddress() {
     return QStringLiteral(QUADRILLO_PACKS_URL);
 }
 
-void ShowNoPacksFound(MessageBoxService& messages) {
-    messages.Show(QStringLiteral("If you'd like some go to ") + PackDownloadAddress(),
+QString PutPacksIn(const std::filesystem::path& userPackFolder) {
+    return QStringLiteral("Put picture packs (.qdr files) in the folder %1 and start Quadrillo "
+                          "again.")
+        .arg(QString::fromStdString(userPackFolder.string()));
+}
+
+void ShowNoPacksFound(const std::filesystem::path& userPackFolder, MessageBoxService& messages) {
+    messages.Show(QStringLiteral("If you'd like some go to ") + PackDownloadAddress() +
+                      QStringLiteral("\n\n") + PutPacksIn(userPackFolder),
                   QStringLiteral("No picture packs found"));
 }
 

@@ -2,13 +2,19 @@
 
 #include "packs/PackReader.h"
 
+#include <filesystem>
+
 class MessageBoxService;
 
 // Where players find more picture packs; a packager sets it when building.
 QString PackDownloadAddress();
 
-// "No picture packs found", with where to get some.
-void ShowNoPacksFound(MessageBoxService& messages);
+// Where to put picture packs for the game to find them: a sentence naming
+// the player's own pack folder.
+QString PutPacksIn(const std::filesystem::path& userPackFolder);
+
+// "No picture packs found", with where to get some and where to put them.
+void ShowNoPacksFound(const std::filesystem::path& userPackFolder, MessageBoxService& messages);
 
 // Shows what a pack reader met, one box each.
 void ShowPackProblems(const PackProblems& problems, MessageBoxService& messages);

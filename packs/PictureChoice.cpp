@@ -9,9 +9,9 @@ ChosenPicture AnyPackOf(const std::vector<PackEntry>& packs, std::int64_t index)
     for (const PackEntry& pack : packs) {
         sum += pack.pictures;
         if (sum > index)
-            return {pack.name, int(sum - index)};
+            return {pack.path, int(sum - index)};
     }
-    return {packs.back().name, 1}; // not reached while the totals agree
+    return {packs.back().path, 1}; // not reached while the totals agree
 }
 
 } // namespace
@@ -40,13 +40,13 @@ std::optional<ChosenPicture> ChoosePictureFrom(const PackCatalogue& catalogue, i
             for (const PackEntry& pack : table) {
                 sum += pack.pictures;
                 if (pack.pictures > 0 && sum >= wanted)
-                    return ChosenPicture{pack.name, int(pack.pictures - (sum - wanted))};
+                    return ChosenPicture{pack.path, int(pack.pictures - (sum - wanted))};
             }
         return std::nullopt; // not reached while the totals agree
     }
     if (title >= 1 && std::size_t(title) <= packs.size() && packs[title - 1].pictures > 0) {
         const PackEntry& pack = packs[title - 1];
-        return ChosenPicture{pack.name, int(draw() % std::uint32_t(pack.pictures)) + 1};
+        return ChosenPicture{pack.path, int(draw() % std::uint32_t(pack.pictures)) + 1};
     }
     return AnyPackOf(packs, std::int64_t(first % std::uint64_t(total)));
 }

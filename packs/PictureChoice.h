@@ -3,13 +3,13 @@
 #include "packs/PackCatalogue.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
-#include <string>
 
 // Where the picture to play next comes from.
 struct ChosenPicture {
-    std::string pack; // a name from the catalogue
+    std::filesystem::path pack; // a path from the catalogue
     int pictureNumber = 1;
     bool operator==(const ChosenPicture&) const = default;
 };

@@ -2,7 +2,6 @@
 
 #include "packs/PackReader.h"
 #include "packs/PackReports.h"
-#include "packs/Windows1252.h"
 #include "platform/CommandTable.h"
 #include "platform/FileLayer.h"
 #include "platform/PictureLoader.h"
@@ -10,19 +9,18 @@
 
 #include <QFile>
 
-std::optional<QImage> TakePicture(const std::string& pack, int pictureNumber,
+std::optional<QImage> TakePicture(const std::filesystem::path& pack, int pictureNumber,
                                   const ProgramDirectory& directory,
                                   const std::filesystem::path& output, QSize size,
                                   WhileWriting writing, MessageBoxService& messages) {
-    const QString packName = DecodeFileName(pack);
+    const QString packName = PackName(pack);
     const std::filesystem::path written =
         writing == WhileWriting::OutputKept ? PartFile(output) : output;
 
     ExtractedPicture extracted;
     try {
         directory.PrepareWorkingFolder();
-        const PackProblems problems =
-            ExtractPicture(directory.File(pack), pictureNumber, written, &extracted);
+        const PackProblems problems = ExtractPicture(pack, pictureNumber, written, &extracted);
         if (!problems.empty()) {
             DiscardFile(written);
             ShowPackProblemsOf(packName, problems, messages);

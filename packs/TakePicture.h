@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
 
 class MessageBoxService;
 class ProgramDirectory;
@@ -16,11 +15,11 @@ enum class WhileWriting {
     OutputKept, // left as it is until the picture is whole and shown, then replaced
 };
 
-// Copies picture `pictureNumber` (from 1) of the pack beside the program into
-// the working file `output` and reads it at `size`. A picture that does not
+// Copies picture `pictureNumber` (from 1) of the pack `pack` into the working
+// file `output` of `directory` and reads it at `size`. A picture that does not
 // come out whole, or cannot be shown, is reported once, by pack and reason,
 // and leaves no file of its own behind. Nothing then.
-std::optional<QImage> TakePicture(const std::string& pack, int pictureNumber,
+std::optional<QImage> TakePicture(const std::filesystem::path& pack, int pictureNumber,
                                   const ProgramDirectory& directory,
                                   const std::filesystem::path& output, QSize size,
                                   WhileWriting writing, MessageBoxService& messages);

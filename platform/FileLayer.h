@@ -66,6 +66,8 @@ class DirectoryHandle {
     DirectoryHandle& operator=(const DirectoryHandle&) = delete;
 
     bool IsOpen() const { return descriptor_ >= 0; }
+    // The errno of an open that failed; 0 when it is open.
+    int OpenError() const { return openError_; }
     const std::filesystem::path& Path() const { return path_; }
 
     // As ListDirectory; every call lists the whole directory again.

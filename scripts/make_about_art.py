@@ -1,17 +1,16 @@
 #!/usr/bin/env python3
 """Writes the game's own picture: resources/about.bmp (32 x 32, 16 colours,
-4 bits a pixel) for the About box, and resources/icons/quadrillo.png, the same
-picture enlarged four times without smoothing, for the window icon.
+4 bits a pixel) for the About box. The icons, drawn from the same scene, are
+data/icons/quadrillo.svg.
 
 The picture is the game in miniature: a seaside scene cut into a 4 x 4 grid of
 tiles, with the sun's tile and a tile of the hill swapped.
 
-Run it from anywhere after changing the scene; both files are checked in.
+Run it from anywhere after changing the scene; the file is checked in.
 """
 
 import pathlib
 import struct
-import zlib
 
 PALETTE = {
     "K": (0x1D, 0x27, 0x33),  # the cuts between tiles
@@ -72,7 +71,6 @@ SCENE = [
 SIZE = 32
 TILE = 8  # 4 x 4 tiles
 SWAPPED = ((0, 2), (3, 0))  # (row, column) of the two tiles out of place
-ICON_SCALE = 4
 
 
 def cut_picture():
@@ -107,31 +105,10 @@ def bmp_bytes(rows):
     return header + info + palette + bytes(pixels)
 
 
-def png_bytes(rows, scale):
-    keys = list(PALETTE)
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data +
-                struct.pack(">I", zlib.crc32(kind + data)))
-
-    side = SIZE * scale
-    raw = bytearray()
-    for row in rows:
-        line = b"".join(bytes((keys.index(c),)) * scale for c in row)
-        for _ in range(scale):
-            raw += b"\0" + line
-    return (b"\x89PNG\r\n\x1a\n" +
-            chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 3, 0, 0, 0)) +
-            chunk(b"PLTE", b"".join(bytes(rgb) for rgb in PALETTE.values())) +
-            chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
-            chunk(b"IEND", b""))
-
-
 def main():
     resources = pathlib.Path(__file__).resolve().parent.parent / "resources"
     rows = cut_picture()
     (resources / "about.bmp").write_bytes(bmp_bytes(rows))
-    (resources / "icons" / "quadrillo.png").write_bytes(png_bytes(rows, ICON_SCALE))
 
 
 if __name__ == "__main__":

@@ -225,18 +225,3 @@ TEST_F(AboutBoxTest, RunsModallyOverItsOwner) {
     EXPECT_EQ(parent, &owner);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
-
-TEST(AboutPicture, IconIsThePictureFourTimesOver) {
-    const QImage icon =
-        QImage(QStringLiteral(":/icons/quadrillo.png")).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(icon.size(), QSize(128, 128));
-    const QImage picture = Picture();
-    ASSERT_EQ(picture.size(), QSize(32, 32));
-    int wrong = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            for (int dy : {0, 3})
-                for (int dx : {0, 3})
-                    wrong += icon.pixel(4 * x + dx, 4 * y + dy) != picture.pixel(x, y);
-    EXPECT_EQ(wrong, 0);
-}

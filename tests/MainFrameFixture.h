@@ -31,9 +31,8 @@ class MainFrameFixture : public ::testing::Test {
         JumbleBoard(state, 11);
         state.puzzleBitmap = CoordinatePicture();
         frame = std::make_unique<CMainFrame>(
-            state, CMainFrame::Services{
-                       messages, ProgramDirectory(programDir.path().toStdString(), workingFolder),
-                       [this] { ++quits; }, catalogue, [] { return 0u; }, chooser, profile});
+            state, CMainFrame::Services{messages, Program(), [this] { ++quits; }, catalogue,
+                                        [] { return 0u; }, chooser, profile});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->activateWindow();
@@ -61,14 +60,23 @@ class MainFrameFixture : public ::testing::Test {
     // One pack of two pictures, "Red" and "Blue", in Misc, scanned as start-up
     // does. Use with ASSERT_NO_FATAL_FAILURE.
     void InstallPack() {
-        const ProgramDirectory program(programDir.path().toStdString());
+        const ProgramDirectory program = Program();
         ASSERT_EQ(
             WritePack(program.File("misc.qdr"), Misc,
                       {{"Red", EncodeBmp24(Solid(kRed))}, {"Blue", EncodeBmp24(Solid(kBlue))}}),
             QString());
-        ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
+        ASSERT_TRUE(ScanPacks(catalogue, program.PackFolders()).empty());
         state.category = Misc;
         state.randomMode = 0;
+    }
+
+    // The game's directory as the fixture sets it up.
+    ProgramDirectory Program() const {
+        std::vector<std::filesystem::path> packFolders;
+        if (!userPackFolder.empty())
+            packFolders.push_back(userPackFolder);
+        return ProgramDirectory(programDir.path().toStdString(), workingFolder, packFolders,
+                                userPackFolder);
     }
 
     static constexpr QRgb kRed = 0xffd01010, kBlue = 0xff1010d0, kGreen = 0xff10d010;
@@ -85,6 +93,8 @@ class MainFrameFixture : public ::testing::Test {
     QTemporaryDir programDir;
     // Where the working files go; empty for beside the program.
     std::filesystem::path workingFolder;
+    // The player's pack folder, read after the program's; empty for none.
+    std::filesystem::path userPackFolder;
     int quits = 0;
     std::unique_ptr<CMainFrame> frame;
 };

@@ -33,7 +33,9 @@ class MenuCommandsTest : public MainFrameFixture {
 
 } // namespace
 
-TEST_F(MenuCommandsTest, NewWithoutPicturesSaysWhereToGetSomeAndChangesNothing) {
+TEST_F(MenuCommandsTest, NewWithoutPicturesSaysWhereToGetAndPutSomeAndChangesNothing) {
+    QTemporaryDir data;
+    userPackFolder = std::filesystem::path(data.path().toStdString()) / "Quadrillo" / "packs";
     Open(5);
     WriteBytes(TempBmp(), "BMold");
     frame->Action(ID_VIEW_SOLUTION)->trigger();
@@ -42,9 +44,12 @@ TEST_F(MenuCommandsTest, NewWithoutPicturesSaysWhereToGetSomeAndChangesNothing) 
 
     QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0],
-              (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress(),
-                                        "No picture packs found"}));
+    EXPECT_EQ(
+        messages.boxes[0],
+        (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress() +
+                                      "\n\nPut picture packs (.qdr files) in the folder " +
+                                      data.path() + "/Quadrillo/packs and start Quadrillo again.",
+                                  "No picture packs found"}));
     EXPECT_EQ(ReadBytes(TempBmp()), "BMold");
     EXPECT_TRUE(state.solutionOpen);
     EXPECT_EQ(state.board.cells, board.cells);

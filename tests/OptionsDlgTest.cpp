@@ -69,12 +69,16 @@ class OptionsDlgTest : public ::testing::Test {
 
     // Pictures titled prefix1, prefix2, ..., picture k of colour k.
     void AddPack(const std::string& name, int category, int pictures, const QString& prefix) {
+        AddPackAt(program.File(name), category, pictures, prefix);
+    }
+    void AddPackAt(const std::filesystem::path& pack, int category, int pictures,
+                   const QString& prefix) {
         std::vector<PackPicture> contents;
         for (int k = 1; k <= pictures; ++k)
             contents.push_back({prefix + QString::number(k), EncodeBmp24(Solid(Colour(k)))});
-        ASSERT_EQ(WritePack(program.File(name), category, contents), QString());
+        ASSERT_EQ(WritePack(pack, category, contents), QString());
     }
-    void Scan() { ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty()); }
+    void Scan() { ASSERT_TRUE(ScanPacks(catalogue, program.PackFolders()).empty()); }
     void Open() {
         dialog =
             std::make_unique<COptionsDlg>(catalogue, state, messages, *profile, program, nullptr);
@@ -341,7 +345,9 @@ TEST_F(OptionsDlgTest, NoPacksAtAllIsToldOnceBeforeTheDialogShowsAndItStaysUsabl
     Open();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0],
-              (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress(),
+              (RecordingMessageBox::Box{"If you'd like some go to " + PackDownloadAddress() +
+                                            "\n\nPut picture packs (.qdr files) in the folder " +
+                                            dir.path() + " and start Quadrillo again.",
                                         "No picture packs found"}));
     EXPECT_EQ(messages.owners[0], dialog.get());
     EXPECT_EQ(visibleAtBox, std::vector<bool>{false});
@@ -585,4 +591,37 @@ TEST_F(ThreeMoviePacks, APreviewFileThatIsNoFileIsToldAndLeftAndTryThisStillPlay
     EXPECT_EQ(messages.boxes[1].text.toStdString(),
               "Could not delete \"" + prev.string() + "\": it is not a regular file.");
     EXPECT_EQ(ReadBytes(prev / "keep"), "x");
+}
+
+TEST_F(OptionsDlgTest, APackInThePlayersFolderIsListedPreviewedAndTried) {
+    QTemporaryDir data;
+    const std::filesystem::path user = std::filesystem::path(data.path().toStdString()) / "packs";
+    std::filesystem::create_directories(user);
+    program = ProgramDirectory(program.Path(), {}, {user}, user);
+    AddPack("b.qdr", Misc, 2, "B");
+    AddPackAt(user / "a.qdr", Misc, 4, "A");
+    AddPackAt(user / "b.qdr", Misc, 3, "Hidden"); // the program's b.qdr comes first
+    Scan();
+    state.category = Misc;
+    Open();
+    QStringList items;
+    for (int item = 0; item < Combo(Misc)->count(); ++item)
+        items.append(Combo(Misc)->itemText(item));
+    EXPECT_EQ(items, (QStringList{"All misc", "a.qdr", "b.qdr"}));
+    EXPECT_EQ(Titles(), (QStringList{"A1", "A2", "A3", "A4", "B1", "B2"}));
+
+    ChooseInCombo(Misc, 1);
+    EXPECT_EQ(Titles(), (QStringList{"A1", "A2", "A3", "A4"}));
+    ClickTitle(3);
+    EXPECT_EQ(state.previewBitmap.pixel(75, 45), Colour(4));
+    EXPECT_EQ(ReadBytes(program.File("prev.bmp")), EncodeBmp24(Solid(Colour(4))));
+    Click(IDC_TRY_THIS);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(ReadBytes(program.File("temp.bmp")), EncodeBmp24(Solid(Colour(4))));
+    EXPECT_EQ(state.puzzleBitmap.pixel(300, 200), Colour(4));
+    ExpectStored(5, Misc, 1, 0);
+    EXPECT_TRUE(messages.boxes.empty());
+    // Nothing of the game's is written into the player's folder.
+    EXPECT_FALSE(std::filesystem::exists(user / "prev.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(user / "temp.bmp"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "packs/PackCatalogue.h"
 #include "platform/LittleEndian.h"
 
 #include <QByteArray>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 // Raw pack bytes for cases the writer rightly refuses to make.
 inline QByteArray RawRecord(const std::string& title, std::uint32_t length,
@@ -26,4 +28,12 @@ inline void WriteBytes(const std::filesystem::path& file, const QByteArray& byte
 inline QByteArray ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+// The file names the game takes from `folders`, in the catalogue's order.
+inline std::vector<std::string> TakenNames(const std::vector<std::filesystem::path>& folders) {
+    std::vector<std::string> names;
+    for (const PackFiles::File& file : FindPackFiles(folders).taken)
+        names.push_back(file.name);
+    return names;
 }

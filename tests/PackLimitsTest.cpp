@@ -326,13 +326,13 @@ TEST_F(PackLimits, ScanCountsOnlyCompleteHeadersInRangeWithACountBelow128) {
     WriteBytes(File("y1.qdr"), "Y");
 
     PackCatalogue catalogue;
-    const PackProblems problems = ScanPacks(catalogue, Dir());
+    const PackProblems problems = ScanPacks(catalogue, {Dir()});
     EXPECT_EQ(catalogue.packCount, (std::array<std::int32_t, kCategoryCount>{2, 0, 0, 1, 1}));
     EXPECT_EQ(catalogue.pictureTotal, (std::array<std::int32_t, kCategoryCount>{5, 0, 0, 127, 8}));
     ASSERT_EQ(catalogue.packs[0].size(), 2u);
-    EXPECT_EQ(catalogue.packs[0][0].name, "a3.qdr");
+    EXPECT_EQ(catalogue.packs[0][0].path, File("a3.qdr"));
     EXPECT_EQ(catalogue.packs[0][0].pictures, 1);
-    EXPECT_EQ(catalogue.packs[0][1].name, "c0.qdr");
+    EXPECT_EQ(catalogue.packs[0][1].path, File("c0.qdr"));
     ASSERT_EQ(catalogue.packs[3].size(), 1u);
     EXPECT_EQ(catalogue.packs[3][0].pictures, 127);
 
@@ -355,7 +355,7 @@ TEST_F(PackLimits, PackFilesSortCaseBlindThenByByte) {
     for (const char* name : {"B.qdr", "a.qdr", "Zx.qdr", "_x.qdr", "ax.qdr", "\xc3\xa9.qdr",
                              "z.qdr", "ab.qdr", "AB.qdr", "aB.qdr", "Ab.qdr"})
         WriteBytes(File(name), "X");
-    EXPECT_EQ(ListPackFiles(Dir()),
+    EXPECT_EQ(TakenNames({Dir()}),
               (std::vector<std::string>{"_x.qdr", "a.qdr", "AB.qdr", "Ab.qdr", "aB.qdr", "ab.qdr",
                                         "ax.qdr", "B.qdr", "z.qdr", "Zx.qdr", "\xc3\xa9.qdr"}));
 }
@@ -367,5 +367,5 @@ TEST_F(PackLimits, OnlyFilesNamedSomethingDotQdrAreListed) {
     std::filesystem::create_directory(File("d.qdr"));
     std::filesystem::create_directory(File("e.QDR"));
     // The shortest name is one character and the extension.
-    EXPECT_EQ(ListPackFiles(Dir()), (std::vector<std::string>{"..qdr", "m.Qdr", "u.QDR", "x.qdr"}));
+    EXPECT_EQ(TakenNames({Dir()}), (std::vector<std::string>{"..qdr", "m.Qdr", "u.QDR", "x.qdr"}));
 }

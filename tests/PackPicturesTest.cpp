@@ -20,7 +20,7 @@ class PackPicturesTest : public ::testing::Test {
         for (int k = 0; k < int(titles.size()); ++k)
             pictures.push_back({titles[std::size_t(k)], Bitmap(qRgb(10 * k, 20, 30))});
         EXPECT_EQ(WritePack(program.File(name), Movies, pictures), QString());
-        return {name, int(titles.size())};
+        return {program.File(name), int(titles.size())};
     }
     static QByteArray Bitmap(QRgb colour) {
         QImage image(6, 4, QImage::Format_RGB32);
@@ -29,7 +29,7 @@ class PackPicturesTest : public ::testing::Test {
     }
     QStringList List(std::vector<PackEntry> packs, bool expectMatch) {
         QStringList titles = {"left over"};
-        EXPECT_EQ(ListTitles(packs, program, messages, titles), expectMatch);
+        EXPECT_EQ(ListTitles(packs, messages, titles), expectMatch);
         return titles;
     }
 
@@ -54,17 +54,18 @@ TEST_F(PackPicturesTest, EachBrokenPackIsNamedOnceAndTheOthersStillListed) {
     const PackEntry gone = Pack("gone.qdr", {"X"});
     std::filesystem::remove(program.File("gone.qdr"));
     // Cut inside the header of its third picture.
-    const PackEntry cut{"cut.qdr", 5};
+    const PackEntry cut{program.File("cut.qdr"), 5};
     WriteBytes(program.File("cut.qdr"), QByteArray("X\x02\x05", 3) + RawRecord("C1", 1, "a") +
                                             RawRecord("C2", 1, "b") + QByteArray("\x02", 1));
     const PackEntry other = Pack("other.qdr", {"O1"});
     WriteBytes(program.File("other.qdr"), "Not a pack at all");
     Pack("grown.qdr", {"N1", "N2", "N3"}); // listed as holding two
-    const PackEntry refused{"refused.qdr", 2};
+    const PackEntry refused{program.File("refused.qdr"), 2};
     WriteBytes(program.File("refused.qdr"),
                QByteArray("X\x02\x02", 3) + RawRecord("R1", 1, "a") + QByteArray("\x90", 1));
 
-    const QStringList titles = List({good, gone, cut, other, {"grown.qdr", 2}, refused}, false);
+    const QStringList titles =
+        List({good, gone, cut, other, {program.File("grown.qdr"), 2}, refused}, false);
     EXPECT_EQ(titles, (QStringList{"G1", "G2", "C1", "C2", "N1", "N2", "N3", "R1"}));
     ASSERT_EQ(messages.boxes.size(), 5u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("Could not open"));

@@ -111,7 +111,7 @@ TEST(PictureChoice, TakesTheChoiceIntoTheWorkingFileAndPlaysIt) {
                         {{"one", EncodeBmp24(red)}, {"two", EncodeBmp24(blue)}}),
               QString());
     PackCatalogue catalogue;
-    ASSERT_TRUE(ScanPacks(catalogue, program.Path()).empty());
+    ASSERT_TRUE(ScanPacks(catalogue, program.PackFolders()).empty());
 
     PuzzleState state;
     state.category = 1;
@@ -133,7 +133,9 @@ TEST(PictureChoice, TakesTheChoiceIntoTheWorkingFileAndPlaysIt) {
     EXPECT_FALSE(ChoosePicture(state, catalogue, services));
     EXPECT_EQ(messages.boxes,
               (std::vector<RecordingMessageBox::Box>{
-                  {QStringLiteral("If you'd like some go to ") + PackDownloadAddress(),
+                  {QStringLiteral("If you'd like some go to ") + PackDownloadAddress() +
+                       "\n\nPut picture packs (.qdr files) in the folder " + dir.path() +
+                       " and start Quadrillo again.",
                    "No picture packs found"}}));
     EXPECT_EQ(state.currentPicturePath, "before");
     EXPECT_EQ(state.puzzleBitmap.pixel(0, 0), qRgb(0, 0, 200));
@@ -149,9 +151,9 @@ TEST(PictureChoice, APictureThatCannotBeTakenIsToldOnceAndTheGameKeepsItsPicture
     WriteBytes(program.File("refused.qdr"), "X\x03\x01" + QByteArray(1, char(0x80)));
     // A sound record whose bytes are no picture.
     WriteBytes(program.File("junk.qdr"), "X\x04\x01" + RawRecord("Junk", 4, "BMxx"));
-    catalogue.packs[1].push_back({"odd.qdr", 1});
-    catalogue.packs[3].push_back({"refused.qdr", 1});
-    catalogue.packs[4].push_back({"junk.qdr", 1});
+    catalogue.packs[1].push_back({program.File("odd.qdr"), 1});
+    catalogue.packs[3].push_back({program.File("refused.qdr"), 1});
+    catalogue.packs[4].push_back({program.File("junk.qdr"), 1});
     catalogue.packCount = {0, 1, 0, 1, 1};
     catalogue.pictureTotal = {0, 1, 0, 1, 1};
     WriteBytes(program.File("temp.bmp"), "the picture being played");

@@ -1,21 +1,15 @@
 #include "PackFiles.h"
+#include "QdrpackRun.h"
 #include "TestPictures.h"
 #include "platform/BmpWriter.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome {
-    int status = -1; // -1 when the tool crashed or hung
-    QString out, err;
-    QStringList ErrLines() const { return err.split('\n', Qt::SkipEmptyParts); }
-};
 
 struct BmpHeader {
     QByteArray magic;
@@ -48,16 +42,7 @@ bool Near(QRgb pixel, QRgb want) {
 class QdrpackTest : public ::testing::Test {
   protected:
     Outcome Qdrpack(const QStringList& args) {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(QDRPACK_BINARY), args);
-        Outcome run;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.status = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return RunQdrpack(QStringLiteral(QDRPACK_BINARY), dir.path(), args);
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
     std::filesystem::path File(const QString& name) const { return Path(name).toStdString(); }
@@ -312,7 +297,7 @@ TEST_F(QdrpackTest, HelpAndUsageErrors) {
         EXPECT_EQ(run.status, 0);
         EXPECT_TRUE(run.out.startsWith("Usage: qdrpack COMMAND")) << run.out.toStdString();
     }
-    for (const QString command : {"create", "list", "extract", "check"}) {
+    for (const QString command : {"create", "list", "extract", "check", "install"}) {
         const Outcome asked = Qdrpack({"help", command});
         EXPECT_EQ(asked.status, 0);
         EXPECT_TRUE(asked.out.startsWith("Usage: qdrpack " + command + " "));
@@ -335,8 +320,9 @@ TEST_F(QdrpackTest, HelpAndUsageErrors) {
         {{"extract", "p.qdr"}, "give a pack and a picture number"},
         {{"extract", "p.qdr", "0"}, "must be 1 or more, not \"0\""},
         {{"extract", "p.qdr", "1x"}, "not \"1x\""},
-        {{"list"}, "qdrpack: list: no pack named"},
         {{"check"}, "qdrpack: check: no pack named"},
+        {{"install"}, "qdrpack: install: no pack named"},
+        {{"install", "--force", "p.qdr"}, "qdrpack: install: unknown option --force"},
     };
     for (const auto& [args, message] : cases) {
         const Outcome run = Qdrpack(args);

@@ -35,7 +35,7 @@ class TakePictureTest : public ::testing::Test {
     }
     std::optional<QImage> Take(const std::string& pack, int number,
                                const std::filesystem::path& out, WhileWriting writing) {
-        return TakePicture(pack, number, program, out, {3, 2}, writing, messages);
+        return TakePicture(program.File(pack), number, program, out, {3, 2}, writing, messages);
     }
     std::filesystem::path Out() const { return program.WorkingFile("temp.bmp"); }
     std::filesystem::path Part() const { return program.WorkingFile("temp.bmp.part"); }
@@ -158,8 +158,9 @@ TEST_F(TakePictureTest, TheWorkingFolderIsMadeWhenFirstNeeded) {
     ASSERT_NO_FATAL_FAILURE(Pack("one.qdr", {"Only"}));
     const ProgramDirectory elsewhere(program.Path(), program.Path() / "cache" / "Quadrillo");
     ASSERT_FALSE(std::filesystem::exists(elsewhere.WorkingFolder()));
-    ASSERT_TRUE(TakePicture("one.qdr", 1, elsewhere, elsewhere.WorkingFile("temp.bmp"), {3, 2},
-                            WhileWriting::OutputKept, messages));
+    ASSERT_TRUE(TakePicture(program.File("one.qdr"), 1, elsewhere,
+                            elsewhere.WorkingFile("temp.bmp"), {3, 2}, WhileWriting::OutputKept,
+                            messages));
     EXPECT_EQ(ReadBytes(elsewhere.WorkingFile("temp.bmp")), Bitmap(qRgb(0, 20, 30)));
     EXPECT_FALSE(std::filesystem::exists(program.File("temp.bmp")));
 
@@ -167,8 +168,8 @@ TEST_F(TakePictureTest, TheWorkingFolderIsMadeWhenFirstNeeded) {
     WriteBytes(program.File("plain"), "a file, not a folder");
     const ProgramDirectory blocked(program.Path(), program.Path() / "plain" / "Quadrillo");
     messages.boxes.clear();
-    EXPECT_FALSE(TakePicture("one.qdr", 1, blocked, blocked.WorkingFile("temp.bmp"), {3, 2},
-                             WhileWriting::OutputKept, messages));
+    EXPECT_FALSE(TakePicture(program.File("one.qdr"), 1, blocked, blocked.WorkingFile("temp.bmp"),
+                             {3, 2}, WhileWriting::OutputKept, messages));
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith(
         QString::fromStdString("Could not create \"" + blocked.WorkingFolder().string() + "\"")))

@@ -5,6 +5,7 @@
 // file and the reason; the game goes on, quits with 0 and leaves every file
 // that is not its own as it was.
 #include "tests/e2e/GameHarness.h"
+#include "tests/e2e/PrivateMounts.h"
 
 #include "platform/BmpWriter.h"
 
@@ -23,8 +24,6 @@
 #include <set>
 
 #include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,13 +115,7 @@ class FaultsTest : public GameTest {
     // one that took the other.
     std::vector<QImage> pictures_{MakeTestPicture(0), MakeTestPicture(1)};
     QString window_;
-    std::vector<std::string> mounts_;
-
-    void TearDown() override {
-        GameTest::TearDown();
-        for (auto mount = mounts_.rbegin(); mount != mounts_.rend(); ++mount)
-            ::umount2(mount->c_str(), MNT_DETACH);
-    }
+    PrivateMounts mounts_;
 
     // The program folder as the game names it.
     QString ProgramFolder() const { return QFileInfo(programDir_).canonicalFilePath(); }
@@ -148,18 +141,14 @@ class FaultsTest : public GameTest {
         return Snapshot(scratch_.path(), skipped);
     }
 
-    // Mounts made after this stay in a mount namespace of the test's own,
-    // which the game inherits. Use with ASSERT_NO_FATAL_FAILURE, then return
-    // when IsSkipped().
+    // Mounts made after this are the test's own. Use with
+    // ASSERT_NO_FATAL_FAILURE, then return when IsSkipped().
     void OwnMountNamespace() {
-        if (::unshare(CLONE_NEWNS) != 0) {
-            if (errno == EPERM)
-                GTEST_SKIP() << "cannot make a mount namespace (" << std::strerror(errno)
-                             << "): the test needs CAP_SYS_ADMIN to mount its faults";
-            FAIL() << "unshare(CLONE_NEWNS): " << std::strerror(errno);
-        }
-        ASSERT_EQ(::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0)
-            << std::strerror(errno);
+        bool allowed = false;
+        std::string reason;
+        ASSERT_NO_FATAL_FAILURE(mounts_.Enter(&allowed, &reason));
+        if (!allowed)
+            GTEST_SKIP() << reason << ", which the test needs to mount its faults";
     }
 
     // The game's environment with `cache` as the player's cache folder.
@@ -167,25 +156,6 @@ class FaultsTest : public GameTest {
         QProcessEnvironment environment = gameEnvironment_;
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
         return environment;
-    }
-
-    // Writable for nobody, root included, as a read-only disk is.
-    void MountReadOnly(const QString& folder) {
-        const std::string path = QFile::encodeName(folder).toStdString();
-        ASSERT_EQ(::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr), 0)
-            << path << ": " << std::strerror(errno);
-        mounts_.push_back(path);
-        ASSERT_EQ(
-            ::mount(nullptr, path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr), 0)
-            << path << ": " << std::strerror(errno);
-        ASSERT_NE(::access(path.c_str(), W_OK), 0) << path << " is still writable";
-    }
-
-    void MountTmpfs(const QString& folder, const char* options) {
-        const std::string path = QFile::encodeName(folder).toStdString();
-        ASSERT_EQ(::mount("tmpfs", path.c_str(), "tmpfs", 0, options), 0)
-            << path << ": " << std::strerror(errno);
-        mounts_.push_back(path);
     }
 
     // Waits until the game shows its main window and nothing else; the main
@@ -368,7 +338,7 @@ TEST_F(FaultsTest, ReadOnlyProgramFolderKeepsTheWorkingFileInTheCache) {
     if (IsSkipped())
         return;
     ASSERT_NO_FATAL_FAILURE(Install());
-    ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
+    ASSERT_NO_FATAL_FAILURE(mounts_.MountReadOnly(programDir_));
     const QString cache = ScratchFile(QStringLiteral("cache"));
     const QString working = InFolder(cache, QStringLiteral("Quadrillo/temp.bmp"));
     const QProcessEnvironment environment = WithCache(cache);
@@ -402,11 +372,11 @@ TEST_F(FaultsTest, DiskFullDuringNewIsToldAndThePictureStays) {
     if (IsSkipped())
         return;
     ASSERT_NO_FATAL_FAILURE(Install());
-    ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
+    ASSERT_NO_FATAL_FAILURE(mounts_.MountReadOnly(programDir_));
     const QString cache = ScratchFile(QStringLiteral("cache"));
     ASSERT_TRUE(QDir().mkpath(cache));
     // Room for temp.bmp and a new one beside it (660 KiB each).
-    ASSERT_NO_FATAL_FAILURE(MountTmpfs(cache, "size=2m"));
+    ASSERT_NO_FATAL_FAILURE(mounts_.MountTmpfs(cache, "size=2m"));
     const QString working = InFolder(cache, QStringLiteral("Quadrillo/temp.bmp"));
     const QProcessEnvironment environment = WithCache(cache);
     const Tree before = Everything();
@@ -688,8 +658,8 @@ TEST_F(FaultsTest, SecondGameSharingTheWorkingFolderSaysSoAndLeavesTheFirstAlone
     ASSERT_TRUE(QDir().mkpath(other));
     const QString otherGame = InFolder(other, QStringLiteral("quadrillo"));
     ASSERT_TRUE(QFile::copy(ProgramFile(QStringLiteral("quadrillo")), otherGame));
-    ASSERT_NO_FATAL_FAILURE(MountReadOnly(programDir_));
-    ASSERT_NO_FATAL_FAILURE(MountReadOnly(other));
+    ASSERT_NO_FATAL_FAILURE(mounts_.MountReadOnly(programDir_));
+    ASSERT_NO_FATAL_FAILURE(mounts_.MountReadOnly(other));
     const QString cache = ScratchFile(QStringLiteral("cache"));
     const QProcessEnvironment environment = WithCache(cache);
 

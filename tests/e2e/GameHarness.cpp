@@ -157,11 +157,13 @@ void GameTest::SetUp() {
                         "to the display this test drives the game on.";
     ASSERT_TRUE(scratch_.isValid()) << Text(scratch_.errorString());
     const QDir root(scratch_.path());
-    for (const char* name : {"program", "launch", "config", "runtime"})
+    for (const char* name : {"program", "launch", "config", "runtime", "data", "system-data"})
         ASSERT_TRUE(root.mkpath(QLatin1String(name))) << name;
     programDir_ = root.filePath(QStringLiteral("program"));
     launchDir_ = root.filePath(QStringLiteral("launch"));
     configDir_ = root.filePath(QStringLiteral("config"));
+    dataDir_ = root.filePath(QStringLiteral("data"));
+    systemDataDir_ = root.filePath(QStringLiteral("system-data"));
     // Qt refuses a runtime directory others can read.
     QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -174,6 +176,9 @@ void GameTest::SetUp() {
     gameEnvironment_.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir_);
     gameEnvironment_.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                             root.filePath(QStringLiteral("runtime")));
+    // Packs installed on the machine or for its user never join the test's.
+    gameEnvironment_.insert(QStringLiteral("XDG_DATA_HOME"), dataDir_);
+    gameEnvironment_.insert(QStringLiteral("XDG_DATA_DIRS"), systemDataDir_);
     gameEnvironment_.remove(QStringLiteral("QUADRILLO_REPORT_FIRST_PAINT"));
 }
 
@@ -210,22 +215,40 @@ void GameTest::InstallGame() {
 }
 
 void GameTest::InstallPack(const QString& name, int category, const std::vector<QImage>& pictures) {
+    InstallPackIn(programDir_, name, category, pictures);
+}
+
+void GameTest::InstallPackIn(const QString& folder, const QString& name, int category,
+                             const std::vector<QImage>& pictures) {
+    ASSERT_TRUE(QDir().mkpath(folder)) << Text(folder);
     std::vector<PackPicture> contents;
     for (std::size_t i = 0; i < pictures.size(); ++i)
         contents.push_back(
             {QStringLiteral("Test picture %1").arg(i + 1), EncodeBmp24(pictures[i])});
-    const QString refused =
-        WritePack(std::filesystem::path(ProgramFile(name).toStdString()), category, contents);
+    const QString refused = WritePack(
+        std::filesystem::path(QDir(folder).filePath(name).toStdString()), category, contents);
     ASSERT_TRUE(refused.isEmpty()) << "the pack writer refused the pack: " << Text(refused);
 }
 
-void GameTest::StartGame(const QProcessEnvironment& environment, const QStringList& arguments) {
+void GameTest::StartGame(const QProcessEnvironment& environment, const QStringList& arguments,
+                         const QString& binary) {
     gameOutput_.clear();
     game_.setProcessEnvironment(environment);
     game_.setWorkingDirectory(launchDir_);
     game_.setProcessChannelMode(QProcess::MergedChannels);
-    game_.start(ProgramFile("quadrillo"), arguments);
+    game_.start(binary.isEmpty() ? ProgramFile("quadrillo") : binary, arguments);
     ASSERT_TRUE(game_.waitForStarted(kToolWaitMs)) << Text(game_.errorString());
+}
+
+void GameTest::StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments) {
+    ASSERT_NO_FATAL_FAILURE(StartGame(arguments));
+    std::string problem;
+    const std::optional<QString> found = FindWindow(&problem);
+    ASSERT_TRUE(found) << "the game's window did not appear: " << problem;
+    *window = *found;
+    const std::optional<QRect> board = BoardOnScreen(*window, grid.BoardSize(), &problem);
+    ASSERT_TRUE(board) << problem;
+    board_ = *board;
 }
 
 std::string GameTest::GameOutput() {
@@ -549,5 +572,39 @@ std::optional<QString> GameTest::MessageBoxText(const QString& box, std::string*
         }
         // Past the double-click time, or the next click adds to the last.
         QThread::msleep(600);
+    }
+}
+
+void GameTest::SwapCells(const Grid& grid, int first, int second, const QImage& before,
+                         QImage* after) {
+    for (const int cell : {first, second}) {
+        // No --sync: xdotool then waits for the pointer to leave where it is,
+        // for ever if it is already there. The server keeps the move before
+        // the click.
+        const QPoint at = board_.topLeft() + grid.CellRect(cell).center();
+        const ToolRun click =
+            RunTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                     QStringLiteral("click"), QStringLiteral("1")},
+                    toolEnvironment_);
+        ASSERT_TRUE(click.ok) << click.problem;
+        QThread::msleep(300);
+    }
+    std::string problem;
+    QImage last;
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        const std::optional<QImage> now = GrabBoard(QStringLiteral("after"), &problem);
+        ASSERT_TRUE(now) << problem;
+        if (!SamePixels(*now, before) && SamePixels(*now, last)) {
+            *after = *now;
+            return;
+        }
+        last = *now;
+        ASSERT_LT(waited.elapsed(), kScreenWaitMs)
+            << "the board did not settle on a change after clicking cells " << first << " and "
+            << second << Screenshots();
+        ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
     }
 }

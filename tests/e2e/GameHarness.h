@@ -111,10 +111,19 @@ class GameTest : public ::testing::Test {
     // Writes `pictures` as a pack beside the game, each one encoded as a
     // pack bitmap is.
     void InstallPack(const QString& name, int category, const std::vector<QImage>& pictures);
+    // The same in `folder`, made when missing.
+    void InstallPackIn(const QString& folder, const QString& name, int category,
+                       const std::vector<QImage>& pictures);
 
-    // Starts the game from the launch directory; use with ASSERT_NO_FATAL_FAILURE.
-    void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    // Starts the game from the launch directory: the copy InstallGame made,
+    // or `binary`. Use with ASSERT_NO_FATAL_FAILURE.
+    void StartGame(const QProcessEnvironment& environment, const QStringList& arguments = {},
+                   const QString& binary = {});
     void StartGame(const QStringList& arguments = {}) { StartGame(gameEnvironment_, arguments); }
+
+    // Starts the game and finds its window and its board at `grid`, which
+    // board_ is set to; use with ASSERT_NO_FATAL_FAILURE.
+    void StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments = {});
 
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();
@@ -178,11 +187,18 @@ class GameTest : public ::testing::Test {
     // with ASSERT_NO_FATAL_FAILURE.
     void CloseGame(const QString& window);
 
+    // Clicks the cells `first` and `second` of the board shown as `before`,
+    // as a player swaps two tiles, and waits until the board has changed and
+    // settled; that board goes to `after`. Use with ASSERT_NO_FATAL_FAILURE.
+    void SwapCells(const Grid& grid, int first, int second, const QImage& before, QImage* after);
+
     QString display_;
     QTemporaryDir scratch_;
     QString programDir_;
     QString launchDir_;
     QString configDir_;
+    QString dataDir_;       // the game's XDG_DATA_HOME
+    QString systemDataDir_; // its XDG_DATA_DIRS
     QProcessEnvironment toolEnvironment_;
     QProcessEnvironment gameEnvironment_;
     QRect board_;

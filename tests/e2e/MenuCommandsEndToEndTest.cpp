@@ -60,14 +60,7 @@ class MenuCommandsTest : public GameTest {
     // Starts the game and waits for a whole picture on its board; `picture`
     // is which. Use with ASSERT_NO_FATAL_FAILURE.
     void Start(const QStringList& arguments, int* picture) {
-        ASSERT_NO_FATAL_FAILURE(StartGame(arguments));
-        std::string problem;
-        const std::optional<QString> window = FindWindow(&problem);
-        ASSERT_TRUE(window) << "the game's window did not appear: " << problem;
-        window_ = *window;
-        const std::optional<QRect> board = BoardOnScreen(window_, kGrid.BoardSize(), &problem);
-        ASSERT_TRUE(board) << problem;
-        board_ = *board;
+        ASSERT_NO_FATAL_FAILURE(StartWithBoard(kGrid, &window_, arguments));
         QImage image;
         ASSERT_NO_FATAL_FAILURE(
             WaitForWholePicture(kGrid, pictures_, QStringLiteral("start"), &image, picture));
@@ -265,7 +258,7 @@ TEST_F(MenuCommandsTest, CommandLineAnswersVersionRefusesUnknownOptionAndPlaysPi
 
     {
         SCOPED_TRACE("--version without a display");
-        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment bare = gameEnvironment_;
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             bare.remove(QLatin1String(name));
         const ToolRun run = RunTool(game, {QStringLiteral("--version")}, bare, kExitWaitMs);

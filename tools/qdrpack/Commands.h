@@ -9,3 +9,4 @@ int RunCreate(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);
 int RunExtract(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
+int RunInstall(const std::vector<std::string>& args);

@@ -7,10 +7,13 @@
 #include "platform/FileLayer.h"
 
 int RunOverPacks(const std::string& command, const std::vector<std::string>& args,
-                 const std::function<bool(const std::filesystem::path& pack)>& one) {
+                 const std::function<bool(const std::filesystem::path& pack)>& one,
+                 const std::function<int()>& none) {
     const ParsedArguments parsed = ParseArguments(command, args, {});
     if (PrintHelpIfAsked(command, parsed.help))
         return 0;
+    if (parsed.operands.empty() && none)
+        return none();
     if (parsed.operands.empty())
         throw UsageError(command, "no pack named");
     bool allSound = true;

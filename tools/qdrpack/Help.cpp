@@ -6,13 +6,15 @@ namespace {
 
 constexpr std::string_view kToolHelp = R"(Usage: qdrpack COMMAND [ARGUMENTS]
 
-Makes, lists, extracts and checks Quadrillo picture packs (.qdr files).
+Makes, lists, extracts, checks and installs Quadrillo picture packs (.qdr
+files).
 
 Commands:
   create   make a pack from image files
-  list     show the pictures in packs
+  list     show the pictures in packs, or every pack the game plays
   extract  write one picture of a pack to a BMP file
   check    test packs against the pack format's limits
+  install  check packs and copy them into your own pack folder
   help     show this text, or a command's: qdrpack help COMMAND
 
 Every command also takes -h or --help.
@@ -39,12 +41,22 @@ characters; a pack holds at most 127 pictures.
 Example: qdrpack create holiday.qdr --category misc ~/Pictures/holiday/*.jpg
 )";
 
-constexpr std::string_view kListHelp = R"(Usage: qdrpack list PACK...
+constexpr std::string_view kListHelp = R"(Usage: qdrpack list [PACK...]
 
 Shows each pack's category and picture count, then each picture's number,
 title and data length in bytes. Problems met are shown on stderr; those the
 game plays through all the same are marked "warning". The exit status is 0
 when the game can play every pack, warnings or not.
+
+Without a PACK, lists every pack the game plays, category by category: its
+number within the category (the number the game's settings keep as the
+chosen pack), file name, picture count and where it is. The game reads packs
+from its own directory, then from $XDG_DATA_HOME/Quadrillo/packs (by
+default ~/.local/share/Quadrillo/packs), then from Quadrillo/packs in each
+folder of $XDG_DATA_DIRS (by default /usr/local/share and /usr/share). Of
+files of the same name, only the one found first is played; the others are
+listed as not played. Packs the game cannot read are shown on stderr, and
+the exit status is 1 then.
 
   -h, --help  show this text
 )";
@@ -78,6 +90,24 @@ decode. The exit status is 0 only when the game can play every pack.
   -h, --help  show this text
 )help";
 
+constexpr std::string_view kInstallHelp = R"(Usage: qdrpack install PACK...
+
+Checks each pack as "qdrpack check" does and copies it into your own pack
+folder, $XDG_DATA_HOME/Quadrillo/packs (by default
+~/.local/share/Quadrillo/packs), made when missing, under its own file name.
+A pack already there under that name is replaced. Prints one line per pack
+installed.
+
+A pack with errors is not installed; one with warnings only is. A file whose
+name does not end in ".qdr" is refused, and so is a pack named like one in
+the game's own directory, which the game would play instead: give it
+another name.
+
+The exit status is 0 when every pack was installed.
+
+  -h, --help  show this text
+)";
+
 } // namespace
 
 std::string_view HelpText(std::string_view command) {
@@ -91,6 +121,8 @@ std::string_view HelpText(std::string_view command) {
         return kExtractHelp;
     if (command == "check")
         return kCheckHelp;
+    if (command == "install")
+        return kInstallHelp;
     return {};
 }
 

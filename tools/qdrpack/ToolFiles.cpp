@@ -4,6 +4,7 @@
 #include "platform/FileLayer.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,6 +28,22 @@ QByteArray ReadFileBytes(const std::filesystem::path& file, std::uint64_t offset
 QByteArray ReadWholeFile(const std::filesystem::path& file) {
     InputFile in(file);
     return ReadFrom(in, 0, in.Size());
+}
+
+void CopyWhole(const std::filesystem::path& source, const std::filesystem::path& target) {
+    const std::filesystem::path part = PartFile(target);
+    try {
+        InputFile in(source);
+        OutputFile out(part);
+        std::vector<char> buffer(std::size_t(1) << 16);
+        while (const std::size_t got = in.Read(buffer.data(), buffer.size()))
+            out.Write(buffer.data(), got);
+        out.Close();
+    } catch (const FileError&) {
+        DiscardFile(part);
+        throw;
+    }
+    ReplaceFile(part, target);
 }
 
 void RefuseToReplace(const std::filesystem::path& file, bool force) {

@@ -18,8 +18,11 @@ struct Command {
     int (*run)(const std::vector<std::string>&);
 };
 
-constexpr Command kCommands[] = {
-    {"create", RunCreate}, {"list", RunList}, {"extract", RunExtract}, {"check", RunCheck}};
+constexpr Command kCommands[] = {{"create", RunCreate},
+                                 {"list", RunList},
+                                 {"extract", RunExtract},
+                                 {"check", RunCheck},
+                                 {"install", RunInstall}};
 
 int Help(const std::vector<std::string>& topics) {
     if (topics.size() > 1)
