@@ -98,14 +98,15 @@ tail -n 8 "$scratch/apt.log"
 
 in_root useradd --create-home --shell /bin/sh player
 player=$(in_root id -u player)
+home=$(in_root getent passwd player | cut -d: -f6)
 # A command, not a function: started in the background, its process is the
 # game's own, so killing it ends the game.
-as_player=(chroot --userspec="$player:$player" "$root" env -i HOME=/home/player USER=player
+as_player=(chroot --userspec="$player:$player" "$root" env -i HOME="$home" USER=player
     LANG=C.UTF-8 PATH=/usr/bin:/bin:/usr/games)
 
 echo "== As a new user"
 "${as_player[@]}" sh -xc 'cd && quadrillo --version && readlink -f /usr/games/quadrillo' 2>&1
-"${as_player[@]}" sh -xc 'qdrpack check /usr/lib/quadrillo/*.qdr' 2>&1
+"${as_player[@]}" sh -xc 'qdrpack list && qdrpack check /usr/lib/quadrillo/*.qdr' 2>&1
 
 echo "== The game on the root's own X server"
 in_root apt-get install -y -qq --no-install-recommends xvfb x11-apps xdotool >/dev/null
