@@ -11,19 +11,29 @@ QUADRILLO_PACKAGES=(
     librsvg2-bin desktop-file-utils appstream man-db
 )
 
+# apt-get as root, through sudo when we are not; sudo would drop a
+# DEBIAN_FRONTEND set in front of it, so env passes it on.
+apt_get() {
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"
+}
+
+# Installs the packages named, or QUADRILLO_PACKAGES without arguments,
+# that are not installed yet.
 install_missing_packages() {
+    local wanted=("$@")
+    [ $# -eq 0 ] && wanted=("${QUADRILLO_PACKAGES[@]}")
     local missing=()
-    for package in "${QUADRILLO_PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt_get update -qq
+    apt_get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 build_quadrillo() {

@@ -1,0 +1,31 @@
+# The newest entry of debian/changelog names the release the build makes:
+# its version and its day. cmake -DCHANGELOG=... -DVERSION=... -DDATE=YYYY-MM-DD -P
+cmake_minimum_required(VERSION 3.25)
+file(STRINGS ${CHANGELOG} lines)
+
+list(GET lines 0 head)
+if(NOT head MATCHES "^quadrillo \\(([^)]+)\\) ")
+  message(FATAL_ERROR "The changelog's first line names no quadrillo version: ${head}")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  message(FATAL_ERROR "The changelog says ${CMAKE_MATCH_1}, the build ${VERSION}")
+endif()
+
+# The entry ends with its trailer line; only the first entry counts.
+set(trailer "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^ -- .*>  (.*)$")
+    set(trailer ${CMAKE_MATCH_1})
+    break()
+  endif()
+endforeach()
+if(NOT DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+  message(FATAL_ERROR "The release date ${DATE} is no YYYY-MM-DD")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+math(EXPR month_index "${CMAKE_MATCH_2} - 1")
+list(GET months ${month_index} month)
+set(day "${CMAKE_MATCH_3} ${month} ${CMAKE_MATCH_1}")
+if(NOT trailer MATCHES "^[A-Z][a-z][a-z], ${day} ")
+  message(FATAL_ERROR "The changelog's entry is dated '${trailer}', the release ${day}")
+endif()
