@@ -156,7 +156,7 @@ void BM_ReadTitles10000Floor(benchmark::State& run) {
     const ProgramFiles& files = Files();
     std::vector<std::string> packs;
     for (const PackEntry& pack : files.catalogue.packs[Movies])
-        packs.push_back(pack.path.string());
+        packs.push_back(pack.path);
     int read = 0;
     for (auto _ : run) {
         read = 0;

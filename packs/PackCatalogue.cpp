@@ -1,5 +1,7 @@
 #include "packs/PackCatalogue.h"
 
+#include "packs/Windows1252.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -116,14 +118,10 @@ PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
             problems.push_back({PackProblem::Kind::Refused, QString::fromStdString(error.what())});
             continue;
         }
-        std::string joined;
-        joined.reserve(prefixes[file.folder].size() + file.name.size());
-        std::filesystem::path path(
-            std::move(joined.append(prefixes[file.folder]).append(file.name)));
         PackHeader header;
-        std::optional<PackProblem> refused = ParsePackHeader(bytes, got, path, header);
+        std::optional<PackProblem> refused = ParsePackHeader(bytes, got, file.name, header);
         if (header.magic != kPackMagic) {
-            problems.push_back({PackProblem::Kind::BadMagic, PackName(path)});
+            problems.push_back({PackProblem::Kind::BadMagic, DecodeFileName(file.name)});
             continue;
         }
         if (refused) {
@@ -134,6 +132,9 @@ PackProblems ScanPackFiles(PackCatalogue& catalogue, const PackFiles& files) {
             continue;
         catalogue.packCount[header.category] += 1;
         catalogue.pictureTotal[header.category] += header.pictureCount;
+        std::string path;
+        path.reserve(prefixes[file.folder].size() + file.name.size());
+        path.append(prefixes[file.folder]).append(file.name);
         catalogue.packs[header.category].push_back({std::move(path), header.pictureCount});
     }
     return problems;

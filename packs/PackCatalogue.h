@@ -16,7 +16,10 @@
 #include <vector>
 
 struct PackEntry {
-    std::filesystem::path path; // the folder it was found in, and its file name
+    // The folder it was found in and its file name, joined. A string, not a
+    // path: splitting a path into its parts for every pack would cost a scan
+    // more than reading the packs.
+    std::string path;
     std::int32_t pictures = 0;
 };
 

@@ -15,10 +15,14 @@ namespace {
 // picture's length claims.
 constexpr std::uint64_t kCopyChunk = 1 << 20;
 
-PackProblem Refusal(const std::filesystem::path& pack, const QString& why) {
+PackProblem Refusal(std::string_view fileName, const QString& why) {
     return {PackProblem::Kind::Refused,
             QStringLiteral("%1 is not a picture pack Quadrillo can read: %2.")
-                .arg(PackName(pack), why)};
+                .arg(DecodeFileName(fileName), why)};
+}
+
+PackProblem Refusal(const std::filesystem::path& pack, const QString& why) {
+    return Refusal(std::string_view(pack.filename().native()), why);
 }
 
 enum class RecordRead { Ok, CutShort, Refused };
@@ -66,22 +70,23 @@ QString PackName(const std::filesystem::path& pack) {
 }
 
 std::optional<PackProblem> ParsePackHeader(const unsigned char* bytes, std::size_t got,
-                                           const std::filesystem::path& pack, PackHeader& header) {
+                                           std::string_view fileName, PackHeader& header) {
     header.complete = got >= std::size_t(kPackHeaderSize);
     header.magic = got > 0 ? bytes[0] : 0;
     header.category = got > 1 ? static_cast<std::int8_t>(bytes[1]) : 0;
     header.pictureCount = got > 2 ? static_cast<std::int8_t>(bytes[2]) : 0;
     if (!header.complete)
-        return Refusal(pack, QStringLiteral("it ends inside its header"));
+        return Refusal(fileName, QStringLiteral("it ends inside its header"));
     if (header.pictureCount < 0)
-        return Refusal(pack, QStringLiteral("it claims %1 pictures").arg(int(header.pictureCount)));
+        return Refusal(fileName,
+                       QStringLiteral("it claims %1 pictures").arg(int(header.pictureCount)));
     return std::nullopt;
 }
 
 std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header) {
     unsigned char bytes[kPackHeaderSize] = {};
     const std::size_t got = in.Read(bytes, kPackHeaderSize);
-    return ParsePackHeader(bytes, got, in.Path(), header);
+    return ParsePackHeader(bytes, got, in.Path().filename().native(), header);
 }
 
 PackListing VisitPackRecords(const std::filesystem::path& pack,

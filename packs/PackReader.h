@@ -48,9 +48,10 @@ struct PackHeader {
 // picture count of 0x80 or more; whether the magic is right is the caller's
 // question, since the catalogue refuses a wrong one and extraction goes on.
 std::optional<PackProblem> ReadPackHeader(InputFile& in, PackHeader& header);
-// The same for the first `got` bytes of the pack, read already.
+// The same for the first `got` bytes of the pack named `fileName`, read
+// already.
 std::optional<PackProblem> ParsePackHeader(const unsigned char* bytes, std::size_t got,
-                                           const std::filesystem::path& pack, PackHeader& header);
+                                           std::string_view fileName, PackHeader& header);
 
 struct PackListing {
     PackHeader header;
