@@ -242,6 +242,10 @@ void GameTest::StartGame(const QProcessEnvironment& environment, const QStringLi
 
 void GameTest::StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments) {
     ASSERT_NO_FATAL_FAILURE(StartGame(arguments));
+    ASSERT_NO_FATAL_FAILURE(AwaitBoard(grid, window));
+}
+
+void GameTest::AwaitBoard(const Grid& grid, QString* window) {
     std::string problem;
     const std::optional<QString> found = FindWindow(&problem);
     ASSERT_TRUE(found) << "the game's window did not appear: " << problem;

@@ -124,6 +124,9 @@ class GameTest : public ::testing::Test {
     // Starts the game and finds its window and its board at `grid`, which
     // board_ is set to; use with ASSERT_NO_FATAL_FAILURE.
     void StartWithBoard(const Grid& grid, QString* window, const QStringList& arguments = {});
+    // Finds the started game's window and its board at `grid`, as
+    // StartWithBoard does; use with ASSERT_NO_FATAL_FAILURE.
+    void AwaitBoard(const Grid& grid, QString* window);
 
     // Everything the game printed so far; kept, as reading drains the pipe.
     std::string GameOutput();

@@ -185,12 +185,8 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
 
     ASSERT_NO_FATAL_FAILURE(
         StartGame(environment, {}, Installed(QStringLiteral("usr/games/quadrillo"))));
-    std::string problem;
-    const std::optional<QString> window = FindWindow(&problem);
-    ASSERT_TRUE(window) << "the game's window did not appear: " << problem;
-    const std::optional<QRect> board = BoardOnScreen(*window, kGrid.BoardSize(), &problem);
-    ASSERT_TRUE(board) << problem;
-    board_ = *board;
+    QString window;
+    ASSERT_NO_FATAL_FAILURE(AwaitBoard(kGrid, &window));
 
     // The picture played is copied out of its pack to the player's cache
     // when the program directory is read-only.
@@ -222,7 +218,7 @@ TEST_F(InstallTest, InstalledGamePlaysFromAReadOnlyTree) {
             << "cell " << cell << " does not show what cell " << was << " showed" << Screenshots();
     }
 
-    ASSERT_NO_FATAL_FAILURE(CloseGame(*window));
+    ASSERT_NO_FATAL_FAILURE(CloseGame(window));
     EXPECT_FALSE(QFileInfo::exists(working)) << "the working temp.bmp outlived the game";
 }
 
