@@ -48,6 +48,10 @@ struct Game {
     std::uint64_t dataOffset = 0;
     std::uint32_t dataLength = 0;
 
+    // The window is left to the end of the process: the application object
+    // is gone before statics are, and deleting a window after it crashes.
+    ~Game() { (void)frame.release(); }
+
     Game() {
         const QString why = WritePack(program / "bench.qdr", Misc,
                                       {{QStringLiteral("Gradient"), EncodeBmp24(Gradient(1))}});
