@@ -594,21 +594,30 @@ void GameTest::SwapCells(const Grid& grid, int first, int second, const QImage& 
         ASSERT_TRUE(click.ok) << click.problem;
         QThread::msleep(300);
     }
+    const std::string what =
+        "a change after clicking cells " + std::to_string(first) + " and " + std::to_string(second);
+    ASSERT_NO_FATAL_FAILURE(AwaitSteadyBoard(
+        QStringLiteral("after"), [&](const QImage& now) { return !SamePixels(now, before); }, what,
+        after));
+}
+
+void GameTest::AwaitSteadyBoard(const QString& name,
+                                const std::function<bool(const QImage&)>& wanted,
+                                const std::string& what, QImage* board) {
     std::string problem;
     QImage last;
     QElapsedTimer waited;
     waited.start();
     while (true) {
-        const std::optional<QImage> now = GrabBoard(QStringLiteral("after"), &problem);
+        const std::optional<QImage> now = GrabBoard(name, &problem);
         ASSERT_TRUE(now) << problem;
-        if (!SamePixels(*now, before) && SamePixels(*now, last)) {
-            *after = *now;
+        if (!last.isNull() && SamePixels(*now, last) && wanted(*now)) {
+            *board = *now;
             return;
         }
         last = *now;
         ASSERT_LT(waited.elapsed(), kScreenWaitMs)
-            << "the board did not settle on a change after clicking cells " << first << " and "
-            << second << Screenshots();
+            << "the board did not settle on " << what << Screenshots();
         ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
     }
 }

@@ -195,6 +195,12 @@ class GameTest : public ::testing::Test {
     // settled; that board goes to `after`. Use with ASSERT_NO_FATAL_FAILURE.
     void SwapCells(const Grid& grid, int first, int second, const QImage& before, QImage* after);
 
+    // Waits until the board shows the same pixels twice running and `wanted`
+    // accepts them; that board goes to `board`, and `what` names the awaited
+    // board in the failure message. Use with ASSERT_NO_FATAL_FAILURE.
+    void AwaitSteadyBoard(const QString& name, const std::function<bool(const QImage&)>& wanted,
+                          const std::string& what, QImage* board);
+
     QString display_;
     QTemporaryDir scratch_;
     QString programDir_;

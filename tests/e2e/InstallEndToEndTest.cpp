@@ -82,22 +82,9 @@ class InstallTest : public GameTest {
     // every cell one of its tiles, each tile once. Use with
     // ASSERT_NO_FATAL_FAILURE.
     void AwaitJumbleOf(const QImage& picture, QImage* board) {
-        std::string problem;
-        QImage last;
-        QElapsedTimer waited;
-        waited.start();
-        while (true) {
-            const std::optional<QImage> now = GrabBoard(QStringLiteral("board"), &problem);
-            ASSERT_TRUE(now) << problem;
-            if (!last.isNull() && SamePixels(*now, last) && IsJumbleOf(*now, picture)) {
-                *board = *now;
-                return;
-            }
-            last = *now;
-            ASSERT_LT(waited.elapsed(), kScreenWaitMs)
-                << "the board never showed the tiles of the working picture" << Screenshots();
-            ASSERT_FALSE(GameEnded(kPollMs)) << "the game ended early: " << HowGameEnded();
-        }
+        ASSERT_NO_FATAL_FAILURE(AwaitSteadyBoard(
+            QStringLiteral("board"), [&](const QImage& now) { return IsJumbleOf(now, picture); },
+            "the tiles of the working picture", board));
     }
 
     static bool IsJumbleOf(const QImage& board, const QImage& picture) {
